@@ -1,0 +1,124 @@
+// The logbook's file and sort operations, each beside its floor on the same data:
+// a plain whole-file read, a plain atomic write of the same bytes, and std::sort of
+// the bare keys.
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+
+#include "bench/dive_generator.h"
+#include "logbook/count_peek.h"
+
+namespace {
+
+std::filesystem::path bench_folder() {
+    static const std::filesystem::path folder = [] {
+        auto p = std::filesystem::temp_directory_path() / "quorvel-bench";
+        std::filesystem::create_directories(p);
+        return p;
+    }();
+    return folder;
+}
+
+const Clogbook& logbook_of(uint32_t n) {
+    static std::map<uint32_t, std::unique_ptr<Clogbook>> cache;
+    auto& slot = cache[n];
+    if (!slot) slot = std::make_unique<Clogbook>(make_plausible_logbook(n));
+    return *slot;
+}
+
+std::filesystem::path saved_file_of(uint32_t n) {
+    auto path = bench_folder() / ("dives-" + std::to_string(n) + ".qvl");
+    if (!std::filesystem::exists(path)) logbook_of(n).Scrivi(path);
+    return path;
+}
+
+std::string file_bytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void BM_Leggi(benchmark::State& state) {
+    const auto path = saved_file_of(uint32_t(state.range(0)));
+    for (auto _ : state) {
+        Clogbook log(peek_native_count(path));
+        log.Leggi(path);
+        benchmark::DoNotOptimize(log.immersioni.data());
+    }
+}
+
+void BM_ReadWholeFile_floor(benchmark::State& state) {
+    const auto path = saved_file_of(uint32_t(state.range(0)));
+    const size_t size = std::filesystem::file_size(path);
+    for (auto _ : state) {
+        std::string bytes(size, '\0');
+        int fd = ::open(path.c_str(), O_RDONLY);
+        benchmark::DoNotOptimize(::read(fd, bytes.data(), size));
+        ::close(fd);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+
+void BM_Scrivi(benchmark::State& state) {
+    const Clogbook& log = logbook_of(uint32_t(state.range(0)));
+    const auto path = bench_folder() / "scrivi.qvl";
+    for (auto _ : state) log.Scrivi(path);
+}
+
+void BM_WriteAtomic_floor(benchmark::State& state) {
+    const std::string bytes = file_bytes(saved_file_of(uint32_t(state.range(0))));
+    const auto path = bench_folder() / "plain.qvl";
+    const auto temp = bench_folder() / "plain.qvl.tmp";
+    for (auto _ : state) {
+        int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+        ::fsync(fd);
+        ::close(fd);
+        ::rename(temp.c_str(), path.c_str());
+    }
+}
+
+void BM_Ordina(benchmark::State& state) {
+    const Clogbook& shuffled = logbook_of(uint32_t(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        Clogbook log(shuffled);
+        state.ResumeTiming();
+        log.Ordina();
+        benchmark::DoNotOptimize(log.immersioni.data());
+    }
+}
+
+void BM_StdSortOfKeys_floor(benchmark::State& state) {
+    const Clogbook& shuffled = logbook_of(uint32_t(state.range(0)));
+    using Key = std::array<uint32_t, 5>;
+    std::vector<Key> keys;
+    for (const Timmersione& d : shuffled.immersioni)
+        keys.push_back({uint32_t(d.anno), uint32_t(d.mese), uint32_t(d.giorno), uint32_t(d.ora_imm),
+                        uint32_t(d.min_imm)});
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<Key> work = keys;
+        state.ResumeTiming();
+        std::sort(work.begin(), work.end());
+        benchmark::DoNotOptimize(work.data());
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_Leggi)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadWholeFile_floor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Scrivi)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteAtomic_floor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Ordina)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StdSortOfKeys_floor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,12 @@
+#pragma once
+
+// Reading a logbook file's dive count ahead, so that the caller can construct the
+// logbook that the reader then fills. Each peek also checks the count against the
+// file's size (every dive takes at least its fixed part), so a damaged count fails
+// with "Stream read error" here instead of allocating for dives that are not there.
+
+#include <cstdint>
+#include <filesystem>
+
+// The first 4 bytes of a native (*.qvl) file.
+uint32_t peek_native_count(const std::filesystem::path& path);

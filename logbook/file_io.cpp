@@ -1,0 +1,128 @@
+#include "logbook/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "framework/core/errors.h"
+
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    int get() const { return fd_; }
+    // Closes now and reports whether the close succeeded (it can report a late
+    // write error).
+    bool close_now() {
+        int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+// Opens a regular file for reading; a folder or a device is not a logbook.
+FileDescriptor open_for_reading(const std::filesystem::path& path, struct stat& info) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        throw CannotOpenFile(path.string());
+    return fd;
+}
+
+// Reads up to n bytes; fewer only at the end of the file.
+size_t read_up_to(int fd, char* buffer, size_t n) {
+    size_t done = 0;
+    while (done < n) {
+        ssize_t got = ::read(fd, buffer + done, n - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw StreamReadError();
+        if (got == 0) break;
+        done += static_cast<size_t>(got);
+    }
+    return done;
+}
+
+bool write_all(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t put = ::write(fd, bytes.data(), bytes.size());
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(put));
+    }
+    return true;
+}
+
+mode_t mode_for_new_file(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Makes the rename itself durable; a failure here cannot undo the save, so it is
+// not reported.
+void sync_folder(const std::filesystem::path& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+std::string read_whole_file(const std::filesystem::path& path) {
+    struct stat info {};
+    FileDescriptor fd = open_for_reading(path, info);
+    std::string bytes(static_cast<size_t>(info.st_size), '\0');
+    bytes.resize(read_up_to(fd.get(), bytes.data(), bytes.size()));
+    return bytes;
+}
+
+std::string read_file_head(const std::filesystem::path& path, size_t n) {
+    struct stat info {};
+    FileDescriptor fd = open_for_reading(path, info);
+    std::string bytes(n, '\0');
+    bytes.resize(read_up_to(fd.get(), bytes.data(), n));
+    return bytes;
+}
+
+uint64_t file_size_of(const std::filesystem::path& path) {
+    struct stat info {};
+    FileDescriptor fd = open_for_reading(path, info);
+    return static_cast<uint64_t>(info.st_size);
+}
+
+void replace_file_atomically(const std::filesystem::path& path, std::string_view bytes) {
+    std::filesystem::path folder = path.parent_path();
+    if (folder.empty()) folder = ".";
+    std::string name = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::vector<char> temp_name(name.begin(), name.end());
+    temp_name.push_back('\0');
+
+    FileDescriptor fd(::mkostemp(temp_name.data(), O_CLOEXEC));
+    if (fd.get() < 0) throw CannotCreateFile(path.string());
+    const char* temp = temp_name.data();
+    auto give_up = [&](auto error) {
+        ::unlink(temp);
+        throw error;
+    };
+
+    if (::fchmod(fd.get(), mode_for_new_file(path)) != 0) give_up(CannotCreateFile(path.string()));
+    if (!write_all(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.close_now())
+        give_up(StreamWriteError());
+    if (::rename(temp, path.c_str()) != 0) give_up(CannotCreateFile(path.string()));
+    sync_folder(folder);
+}

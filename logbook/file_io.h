@@ -1,0 +1,23 @@
+#pragma once
+
+// Whole-file reading and crash-safe replacing of a file.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The whole file, or CannotOpenFile.
+std::string read_whole_file(const std::filesystem::path& path);
+
+// The first n bytes (fewer when the file is shorter), or CannotOpenFile.
+std::string read_file_head(const std::filesystem::path& path, size_t n);
+
+// Size in bytes, or CannotOpenFile.
+uint64_t file_size_of(const std::filesystem::path& path);
+
+// Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames
+// it over `path`. Any failure leaves `path` as it was and removes the temporary:
+// CannotCreateFile when the file cannot be made or put in place, StreamWriteError
+// when writing or flushing fails.
+void replace_file_atomically(const std::filesystem::path& path, std::string_view bytes);
