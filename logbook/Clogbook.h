@@ -123,4 +123,8 @@ public:
     // read error" before anything is read past its end. After a failed read the
     // logbook holds a mix of the file's values and new records: discard it.
     void Leggi(const std::filesystem::path& path);
+    // A DataTrak logbook (*.log), converting every field.
+    void Leggi_DataTrak(const std::filesystem::path& path);
+    // A logbook of version 1.0: no header, no dive-computer fields.
+    void Leggi_V10(const std::filesystem::path& path);
 };

@@ -10,3 +10,9 @@
 
 // The first 4 bytes of a native (*.qvl) file.
 uint32_t peek_native_count(const std::filesystem::path& path);
+
+// Bytes 6 and 7 of the 12-byte header of a DataTrak (*.log) file.
+uint32_t peek_datatrak_count(const std::filesystem::path& path);
+
+// The first 4 bytes of a version-1.0 file.
+uint32_t peek_v10_count(const std::filesystem::path& path);
