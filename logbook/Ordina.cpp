@@ -15,37 +15,77 @@
 
 namespace {
 
-struct SortEntry {
-    uint64_t year_month;
-    uint64_t day_hour;
-    uint64_t minute_position;  // position inverted so that later positions come first
-    uint32_t position;
+uint32_t u(int32_t v) { return static_cast<uint32_t>(v); }
 
-    bool operator<(const SortEntry& o) const {
+// Month, day, hour and minute below 256 (every real date) pack with the year into
+// one 64-bit key that orders exactly like the five fields.
+bool packs(const Timmersione& d) { return (u(d.mese) | u(d.giorno) | u(d.ora_imm) | u(d.min_imm)) < 256; }
+
+uint64_t packed_key(const Timmersione& d) {
+    return (uint64_t(u(d.anno)) << 32) | (u(d.mese) << 24) | (u(d.giorno) << 16) | (u(d.ora_imm) << 8) | u(d.min_imm);
+}
+
+struct PackedEntry {
+    uint64_t key;
+    uint32_t inverted_position;  // later positions first among equal keys
+    bool operator<(const PackedEntry& o) const {
+        return key != o.key ? key < o.key : inverted_position < o.inverted_position;
+    }
+};
+
+struct FullEntry {
+    uint64_t year_month, day_hour, minute_position;
+    bool operator<(const FullEntry& o) const {
         return std::tie(year_month, day_hour, minute_position) < std::tie(o.year_month, o.day_hour, o.minute_position);
     }
 };
 
-uint64_t pair_key(int32_t high, int32_t low) {
-    return (uint64_t(uint32_t(high)) << 32) | uint32_t(low);
+uint64_t pair_key(int32_t high, int32_t low) { return (uint64_t(u(high)) << 32) | u(low); }
+
+// The positions of the dives in sorted order.
+std::vector<uint32_t> sorted_positions(const std::vector<Timmersione>& dives) {
+    const uint32_t n = static_cast<uint32_t>(dives.size());
+    std::vector<uint32_t> order(n);
+    if (std::all_of(dives.begin(), dives.end(), packs)) {
+        std::vector<PackedEntry> entries(n);
+        for (uint32_t i = 0; i < n; ++i) entries[i] = {packed_key(dives[i]), ~i};
+        std::sort(entries.begin(), entries.end());
+        for (uint32_t k = 0; k < n; ++k) order[k] = ~entries[k].inverted_position;
+    } else {
+        std::vector<FullEntry> entries(n);
+        for (uint32_t i = 0; i < n; ++i) {
+            const Timmersione& d = dives[i];
+            entries[i] = {pair_key(d.anno, d.mese), pair_key(d.giorno, d.ora_imm), (uint64_t(u(d.min_imm)) << 32) | ~i};
+        }
+        std::sort(entries.begin(), entries.end());
+        for (uint32_t k = 0; k < n; ++k) order[k] = ~uint32_t(entries[k].minute_position);
+    }
+    return order;
+}
+
+// Puts dives[order[k]] at position k, following each cycle of the permutation so
+// that every record moves once and no second array of records is needed.
+void apply_order(std::vector<Timmersione>& dives, std::vector<uint32_t>& order) {
+    const uint32_t n = static_cast<uint32_t>(dives.size());
+    for (uint32_t start = 0; start < n; ++start) {
+        if (order[start] == start) continue;
+        Timmersione held = std::move(dives[start]);
+        uint32_t k = start;
+        while (order[k] != start) {
+            const uint32_t from = order[k];
+            dives[k] = std::move(dives[from]);
+            order[k] = k;
+            k = from;
+        }
+        dives[k] = std::move(held);
+        order[k] = k;
+    }
 }
 
 }  // namespace
 
 void Clogbook::Ordina() {
-    std::vector<SortEntry> order(num_imm);
-    for (uint32_t i = 0; i < num_imm; ++i) {
-        const Timmersione& d = immersioni[i];
-        order[i] = {pair_key(d.anno, d.mese), pair_key(d.giorno, d.ora_imm),
-                    (uint64_t(uint32_t(d.min_imm)) << 32) | uint32_t(~i), i};
-    }
-    std::sort(order.begin(), order.end());
-
-    std::vector<Timmersione> sorted;
-    sorted.reserve(num_imm);
-    for (uint32_t k = 0; k < num_imm; ++k) {
-        sorted.push_back(std::move(immersioni[order[k].position]));
-        sorted.back().nimm = base_num + static_cast<int32_t>(k) + 1;
-    }
-    immersioni.swap(sorted);
+    std::vector<uint32_t> order = sorted_positions(immersioni);
+    apply_order(immersioni, order);
+    for (uint32_t k = 0; k < num_imm; ++k) immersioni[k].nimm = base_num + static_cast<int32_t>(k) + 1;
 }

@@ -1,6 +1,7 @@
 #include "logbook/file_io.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -89,6 +90,20 @@ std::string read_whole_file(const std::filesystem::path& path) {
     std::string bytes(static_cast<size_t>(info.st_size), '\0');
     bytes.resize(read_up_to(fd.get(), bytes.data(), bytes.size()));
     return bytes;
+}
+
+MappedFile::MappedFile(const std::filesystem::path& path) {
+    struct stat info {};
+    FileDescriptor fd = open_for_reading(path, info);
+    size_ = static_cast<size_t>(info.st_size);
+    if (size_ == 0) return;
+    void* map = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd.get(), 0);
+    if (map == MAP_FAILED) throw CannotOpenFile(path.string());
+    data_ = static_cast<const char*>(map);
+}
+
+MappedFile::~MappedFile() {
+    if (data_) ::munmap(const_cast<char*>(data_), size_);
 }
 
 std::string read_file_head(const std::filesystem::path& path, size_t n) {

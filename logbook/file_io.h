@@ -10,6 +10,21 @@
 // The whole file, or CannotOpenFile.
 std::string read_whole_file(const std::filesystem::path& path);
 
+// A whole file mapped read-only into memory for the duration of a read: no copy of
+// its bytes is made.
+class MappedFile {
+public:
+    explicit MappedFile(const std::filesystem::path& path);  // CannotOpenFile
+    ~MappedFile();
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    std::string_view bytes() const { return {data_, size_}; }
+
+private:
+    const char* data_ = nullptr;
+    size_t size_ = 0;
+};
+
 // The first n bytes (fewer when the file is shorter), or CannotOpenFile.
 std::string read_file_head(const std::filesystem::path& path, size_t n);
 

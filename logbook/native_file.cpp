@@ -108,8 +108,8 @@ void read_dive_after_prefix(Clogbook& L, ByteReader& r) {
 }
 
 void Clogbook::Leggi(const std::filesystem::path& path) {
-    const std::string file = read_whole_file(path);
-    ByteReader r(file);
+    const MappedFile file(path);
+    ByteReader r(file.bytes());
     // Every dive needs at least its fixed part: a count the file cannot hold fails
     // before anything is read.
     r.require(kNativeHeaderSize + uint64_t(kNativeFixedDiveSize) * num_imm);
