@@ -1,0 +1,69 @@
+// Writes the seed corpora of the fuzz targets: small valid files made by the
+// tests' own writers. Usage: make_seeds FOLDER (creates FOLDER/leggi, ...).
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "support/import_writers.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+Clogbook sample(uint32_t n) {
+    Clogbook log(n);
+    log.base_num = 3;
+    log.set_seriale(1, 2, 3, 4);
+    for (uint32_t i = 0; i < n; ++i) {
+        log.corrente = i;
+        log.set_data(int32_t(i) + 1, 5, 2001);
+        log.set_orario(10, 30);
+        log.set_prof(18.5);
+        log.set_computer(29);
+        log.set_posto("Elba");
+        log.set_compagni(i % 2 ? "" : "Anna\r\nPaolo");
+        log.set_profilo(i % 2 ? "" : "\xff\x12\xff\x40"s);
+        log.set_nimm();
+    }
+    log.corrente = 0;
+    return log;
+}
+
+DataTrakDive datatrak_dive(int i) {
+    DataTrakDive d;
+    d.giorni = 146097 + i;
+    d.minuti_inizio = 600;
+    d.posto = i % 2 ? "" : "Ustica";
+    d.punto = "Secca";
+    d.prof = 1234;
+    d.lbomb = 1550;
+    d.durata = 45;
+    d.commenti = "ok";
+    d.nimm = uint16_t(i + 1);
+    d.computer = 29;
+    d.profilo = i % 2 ? "" : "\x00\x12\x00\x33\x44\x55"s;
+    return d;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: make_seeds FOLDER\n";
+        return 2;
+    }
+    const std::filesystem::path root = argv[1];
+    for (const char* target : {"leggi", "leggi_v10", "leggi_datatrak"}) std::filesystem::create_directories(root / target);
+    for (uint32_t n : {0u, 1u, 3u}) {
+        const std::string name = "dives-" + std::to_string(n);
+        sample(n).Scrivi(root / "leggi" / (name + ".qvl"));
+        write_v10_file(sample(n), root / "leggi_v10" / (name + ".qvl"));
+        std::vector<DataTrakDive> dives;
+        for (uint32_t i = 0; i < n; ++i) dives.push_back(datatrak_dive(int(i)));
+        DataTrakHeader h;
+        h.seriale[0] = 0x78;
+        std::ofstream(root / "leggi_datatrak" / (name + ".log"), std::ios::binary) << datatrak_bytes(h, dives);
+    }
+    return 0;
+}
