@@ -7,8 +7,8 @@
 #include "logbook/native_layout.h"
 
 void Clogbook::Leggi_V10(const std::filesystem::path& path) {
-    const std::string file = read_whole_file(path);
-    ByteReader r(file);
+    const MappedFile file(path);
+    ByteReader r(file.bytes());
     r.require(4 + kV10FixedDiveSize * uint64_t(num_imm));
     r.u32();  // the count, taken by the caller's peek
     for (corrente = 0; corrente < num_imm; ++corrente) {
