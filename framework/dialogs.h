@@ -1,0 +1,46 @@
+#pragma once
+
+// The questions the main window asks the user, behind small interfaces so that
+// tests can answer them without a modal dialog.
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The open dialog `Apri`: filter index 1 = "*.qvl", 2 = "*.log"; an empty
+    // file_name keeps the box as it was. Empty when cancelled.
+    virtual std::optional<QString> apri(int filter_index, const QString& file_name) = 0;
+    // The save dialog `Salva`. Empty when cancelled.
+    virtual std::optional<QString> salva() = 0;
+};
+
+class YesNoQuestion {
+public:
+    virtual ~YesNoQuestion() = default;
+    virtual bool ask(const QString& caption, const QString& text) = 0;
+};
+
+// Qt's non-native dialogs, which behave alike on every desktop.
+class QtFileDialogs : public FileDialogs {
+public:
+    explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
+    std::optional<QString> apri(int filter_index, const QString& file_name) override;
+    std::optional<QString> salva() override;
+
+private:
+    QWidget* parent_;
+    QString apri_file_name_;
+};
+
+class QtYesNoQuestion : public YesNoQuestion {
+public:
+    explicit QtYesNoQuestion(QWidget* parent) : parent_(parent) {}
+    bool ask(const QString& caption, const QString& text) override;
+
+private:
+    QWidget* parent_;
+};

@@ -1,0 +1,3 @@
+#include "mainwindow/TDialogStampa.h"
+
+TDialogStampa* DialogStampa = nullptr;

@@ -1,0 +1,3 @@
+#include "mainwindow/TFRinumera.h"
+
+TFRinumera* FRinumera = nullptr;

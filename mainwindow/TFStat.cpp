@@ -1,0 +1,3 @@
+#include "mainwindow/TFStat.h"
+
+TFStat* FStat = nullptr;

@@ -1,0 +1,62 @@
+#include "mainwindow/TForm_Logo.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+TForm_Logo* Form_Logo = nullptr;
+
+TForm_Logo::TForm_Logo(QWidget* parent) : SecondaryWindow("About Ostrevane", parent) {
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(400, 338);
+
+    auto* Panel1 = new QFrame(this);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(5);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(Panel1);
+
+    auto* Label1 = new QLabel("Ostrevane", Panel1);
+    QFont f("Comic Sans MS");
+    f.setPixelSize(23);
+    f.setBold(true);
+    Label1->setFont(f);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    Image1 = new QLabel(Panel1);
+    Image1->setFixedSize(200, 200);
+    Image1->setAlignment(Qt::AlignCenter);
+    QPixmap picture;
+    from_file_ = picture.load("Logo200.gif");
+    if (!from_file_) picture.load(":/Logo200.gif");
+    Image1->setPixmap(picture);
+
+    auto* inner = new QVBoxLayout(Panel1);
+    inner->setContentsMargins(15, 15, 15, 15);
+    inner->addWidget(Label1);
+    inner->addWidget(Image1, 0, Qt::AlignHCenter);
+    inner->addStretch();
+
+    for (QObject* o : {static_cast<QObject*>(Panel1), static_cast<QObject*>(Label1), static_cast<QObject*>(Image1),
+                       static_cast<QObject*>(this)})
+        o->installEventFilter(this);
+}
+
+bool TForm_Logo::eventFilter(QObject* watched, QEvent* event) {
+    const bool click = event->type() == QEvent::MouseButtonRelease;
+    const bool double_click_on_window = event->type() == QEvent::MouseButtonDblClick && watched == this;
+    if (click || double_click_on_window) {
+        hide();
+        return true;
+    }
+    return SecondaryWindow::eventFilter(watched, event);
+}
+
+void TForm_Logo::keyPressEvent(QKeyEvent* event) {
+    if (!event->text().isEmpty() && event->text().at(0).isPrint()) hide();
+    else SecondaryWindow::keyPressEvent(event);
+}

@@ -1,0 +1,3 @@
+#include "mainwindow/TTipo.h"
+
+TTipo* Tipo = nullptr;

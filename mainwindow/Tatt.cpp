@@ -1,0 +1,3 @@
+#include "mainwindow/Tatt.h"
+
+Tatt* att = nullptr;

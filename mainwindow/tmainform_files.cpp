@@ -1,0 +1,89 @@
+// The File commands. A read goes into a fresh logbook, which takes the place of the
+// open one only once the read has succeeded; nomefile follows only a successful
+// read or write.
+
+#include "framework/dialogs.h"
+#include "logbook/count_peek.h"
+#include "logbook/merge.h"
+#include "mainwindow/TMainForm.h"
+
+namespace {
+
+std::filesystem::path as_path(const QString& s) { return std::filesystem::path(s.toStdU16String()); }
+
+}  // namespace
+
+void TMainForm::sostituisci(std::unique_ptr<Clogbook> nuovo) { logbook_ = std::move(nuovo); }
+
+std::unique_ptr<Clogbook> TMainForm::leggi_nuovo(const QString& path,
+                                                 uint32_t (*peek)(const std::filesystem::path&), Reader reader) {
+    auto nuovo = std::make_unique<Clogbook>(peek(as_path(path)));
+    ((*nuovo).*reader)(as_path(path));
+    nuovo->corrente = 0;
+    return nuovo;
+}
+
+void TMainForm::Nuovo1Click() {
+    ritorna_ai_dati();
+    sostituisci(std::make_unique<Clogbook>(0));
+    nomefile = "untitled.qvl";
+    Inserisci1Click();
+}
+
+void TMainForm::carica_con(uint32_t (*peek)(const std::filesystem::path&), Reader reader) {
+    ritorna_ai_dati();
+    const auto path = dialogs_->apri(1, "*.qvl");
+    if (!path) return;
+    sostituisci(leggi_nuovo(*path, peek, reader));
+    nomefile = *path;
+    Aggiorna_Indice();
+}
+
+void TMainForm::Carica1Click() { carica_con(peek_native_count, &Clogbook::Leggi); }
+
+void TMainForm::ConvertidaQuorvel101Click() { carica_con(peek_v10_count, &Clogbook::Leggi_V10); }
+
+void TMainForm::ConvertidaDataTrak1Click() {
+    ritorna_ai_dati();
+    const auto path = dialogs_->apri(2, "*.log");
+    if (!path) return;
+    sostituisci(leggi_nuovo(*path, peek_datatrak_count, &Clogbook::Leggi_DataTrak));
+    // Until the import is saved it has no file: a plain Save must not overwrite the
+    // logbook that was open before.
+    nomefile = "untitled.qvl";
+    Aggiorna_Indice();
+    SalvaCome1Click();
+}
+
+void TMainForm::Salva1Click() {
+    ritorna_ai_dati();
+    logbook_->Scrivi(as_path(nomefile));
+    Aggiorna_Indice();
+}
+
+void TMainForm::SalvaCome1Click() {
+    ritorna_ai_dati();
+    const auto path = dialogs_->salva();
+    if (!path) return;
+    logbook_->Scrivi(as_path(*path));
+    nomefile = *path;
+    Aggiorna_Indice();
+}
+
+void TMainForm::Merge1Click() {
+    ritorna_ai_dati();
+    const bool solo_diverse = question_->ask("ATTENZIONE", "Unisco solo le immersioni diverse?");
+    const auto path = dialogs_->apri(1, QString());
+    if (!path) return;
+    const auto altro = leggi_nuovo(*path, peek_native_count, &Clogbook::Leggi);
+    sostituisci(unisci_logbook(*logbook_, *altro, solo_diverse));
+    const uint32_t k = logbook_->num_imm;
+    logbook_->corrente = k == 0 ? 0 : k - 1;
+    // The merge stays in use even when the save fails or is cancelled.
+    Aggiorna_Indice();
+    if (const auto target = dialogs_->salva()) {
+        logbook_->Scrivi(as_path(*target));
+        nomefile = *target;
+        Aggiorna_Indice();
+    }
+}

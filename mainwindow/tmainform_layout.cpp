@@ -1,0 +1,229 @@
+// Construction of the main window: frame, tabs, menu, status bar, tab rules.
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "framework/dialogs.h"
+#include "framework/error_box.h"
+#include "framework/menu_shortcuts.h"
+#include "framework/status_bar.h"
+#include "mainwindow/TMainForm.h"
+#include "mainwindow/dive_list_model.h"
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+const char* const field_background = "background-color: rgb(240, 251, 255);";
+
+QFont sans_serif(int pixels, bool bold = false) {
+    QFont f("MS Sans Serif");
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+QWidget* tab_panel(QTabWidget* tabs, const QString& caption, const char* name, QWidget** panel,
+                   const char* panel_name) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    *panel = new QWidget(page);
+    (*panel)->setObjectName(panel_name);
+    layout->addWidget(*panel);
+    tabs->addTab(page, caption);
+    return page;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+    dialogs_ = std::make_unique<QtFileDialogs>(this);
+    question_ = std::make_unique<QtYesNoQuestion>(this);
+    setFont(sans_serif(13));
+    resize(750, 594);
+    if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+
+    build_tabs();
+    build_menu();
+    build_status_bar();
+    connect_focus_tracking();
+
+    ritorna_ai_dati();
+    PageControl1Change();
+    Nuovo1Click();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::set_file_dialogs(std::unique_ptr<FileDialogs> d) { dialogs_ = std::move(d); }
+void TMainForm::set_question(std::unique_ptr<YesNoQuestion> q) { question_ = std::move(q); }
+
+void TMainForm::build_tabs() {
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName("PageControl1");
+    setCentralWidget(PageControl1);
+
+    dati = new QWidget;
+    dati->setObjectName("dati");
+    auto* row = new QHBoxLayout(dati);
+    row->setContentsMargins(2, 2, 2, 2);
+    ListBox1 = new QListView(dati);
+    ListBox1->setObjectName("ListBox1");
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setFont(sans_serif(13));
+    ListBox1->setStyleSheet(QString("QListView { %1 color: black; }").arg(field_background));
+    ListBox1->setToolTip("Scegli l'immersione da esaminare");
+    ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    model_ = new DiveListModel(ListBox1);
+    ListBox1->setModel(model_);
+    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    connect(ListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ListBox1Click(); });
+    row->addWidget(ListBox1, 1);
+
+    PageControl2 = new QTabWidget(dati);
+    PageControl2->setObjectName("PageControl2");
+    PageControl2->setFixedWidth(482);
+    PageControl2->tabBar()->setAttribute(Qt::WA_Hover);
+    Imm_data_luogo = tab_panel(PageControl2, "Data e Luogo", "Imm_data_luogo", &Panel2, "Panel2");
+    Imm_dati = tab_panel(PageControl2, "Dati Immersione", "Imm_dati", &Panel3, "Panel3");
+    imm_descrizioni = tab_panel(PageControl2, "Descrizioni", "imm_descrizioni", &Panel4, "Panel4");
+    // The serial number's value label; the rest of this panel comes with the editor.
+    RxLabel29 = new QLabel("0", Panel2);
+    RxLabel29->setObjectName("RxLabel29");
+    RxLabel29->setGeometry(26, 346, 109, 27);
+    row->addWidget(PageControl2);
+    PageControl1->addTab(dati, "Dati dell'immersione");
+
+    grafico = new QWidget;
+    grafico->setObjectName("grafico");
+    PageControl1->addTab(grafico, "Grafico dell'immersione");
+
+    PageControl1->tabBar()->installEventFilter(this);
+    PageControl1->installEventFilter(this);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (!program_sets_tab_) PageControl1Change();
+    });
+}
+
+void TMainForm::build_menu() {
+    struct Item {
+        QAction** action;
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+        void (TMainForm::*handler)();
+    };
+    auto add_menu = [this](const char* name, const char* caption, std::initializer_list<Item> items) {
+        QMenu* menu = menuBar()->addMenu(caption);
+        menu->setObjectName(name);
+        for (const Item& it : items) {
+            QAction* a = menu->addAction(it.caption);
+            a->setObjectName(it.name);
+            a->setShortcut(it.shortcut);
+            a->setShortcutContext(Qt::WindowShortcut);
+            connect(a, &QAction::triggered, this, it.handler);
+            *it.action = a;
+        }
+    };
+    add_menu("File1", "File",
+             {{&Nuovo1, "Nuovo1", "Nuovo", Qt::CTRL | Qt::Key_F1, &TMainForm::Nuovo1Click},
+              {&Carica1, "Carica1", "Carica", Qt::Key_F3, &TMainForm::Carica1Click},
+              {&ConvertidaQuorvel101, "ConvertidaQuorvel101", "Converti da Quorvel 1.0", Qt::CTRL | Qt::Key_F4,
+               &TMainForm::ConvertidaQuorvel101Click},
+              {&ConvertidaDataTrak1, "ConvertidaDataTrak1", "Converti da DataTrak", Qt::Key_F4,
+               &TMainForm::ConvertidaDataTrak1Click},
+              {&Merge1, "Merge1", "Merge", Qt::SHIFT | Qt::Key_F4, &TMainForm::Merge1Click},
+              {&Salva1, "Salva1", "Salva", Qt::Key_F2, &TMainForm::Salva1Click},
+              {&SalvaCome1, "SalvaCome1", "Salva come", Qt::CTRL | Qt::Key_F2, &TMainForm::SalvaCome1Click},
+              {&Exit1, "Exit1", "&Exit", Qt::CTRL | Qt::Key_X, &TMainForm::Exit1Click}});
+    add_menu("Immersioni1", "Immersioni",
+             {{&Inserisci1, "Inserisci1", "&Inserisci", Qt::SHIFT | Qt::Key_F10, &TMainForm::Inserisci1Click},
+              {&Cancella1, "Cancella1", "Ca&ncella", Qt::CTRL | Qt::Key_F10, &TMainForm::Cancella1Click},
+              {&Stampa2, "Stampa2", "Stam&pa", Qt::CTRL | Qt::Key_P, &TMainForm::Stampa2Click},
+              {&Rinumera1, "Rinumera1", "&Rinumera", Qt::CTRL | Qt::Key_R, &TMainForm::Rinumera1Click},
+              {&Statistiche1, "Statistiche1", "Statistiche", Qt::CTRL | Qt::Key_T, &TMainForm::Statistiche1Click}});
+    add_menu("Help1", "Help", {{&About1, "About1", "A&bout", Qt::Key_F1, &TMainForm::About1Click}});
+    new MenuShortcutPriority(menuBar());
+}
+
+void TMainForm::build_status_bar() {
+    StatusBar1 = new ModeStatusBar({{"Tempo:", 105, Qt::AlignLeft},
+                                    {"Prof:", 100, Qt::AlignLeft},
+                                    {"Prof.Max:", 120, Qt::AlignLeft},
+                                    {"Prof.Media:", 130, Qt::AlignLeft},
+                                    {"Cons.Medio Aria:", 160, Qt::AlignLeft},
+                                    {"Imm.n°:", 100, Qt::AlignHCenter},
+                                    {" ", 50, Qt::AlignLeft}},
+                                   this);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setFixedHeight(30);
+    StatusBar1->setFont(sans_serif(13, true));
+    setStatusBar(StatusBar1);
+}
+
+void TMainForm::connect_focus_tracking() {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        const bool inside = now && PageControl1->isAncestorOf(now);
+        if (inside == focus_in_pagecontrol_) return;
+        focus_in_pagecontrol_ = inside;
+        if (inside) PageControl1Enter();
+        else PageControl1Exit();
+    });
+}
+
+void TMainForm::ritorna_ai_dati() {
+    program_sets_tab_ = true;
+    PageControl1->setCurrentWidget(dati);
+    PageControl2->setCurrentWidget(Imm_data_luogo);
+    program_sets_tab_ = false;
+}
+
+bool TMainForm::PageControl1Changing() {
+    return logbook_ && logbook_->num_imm > 0 && logbook_->attuale().lung_profilo != 0;
+}
+
+void TMainForm::PageControl1Change() {
+    // The graph and its panels come with the profile view.
+    StatusBar1->setSimplePanel(PageControl1->currentWidget() != grafico);
+}
+
+void TMainForm::PageControl1Enter() { ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection); }
+void TMainForm::PageControl1Exit() { ListBox1->setSelectionMode(QAbstractItemView::SingleSelection); }
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    QTabBar* bar = PageControl1->tabBar();
+    if (watched == bar && event->type() == QEvent::MouseButtonPress) {
+        const int i = bar->tabAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (i >= 0 && i != bar->currentIndex() && !PageControl1Changing()) return true;
+    }
+    if ((watched == bar || watched == PageControl1) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool switches = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Tab ||
+                              key == Qt::Key_Backtab || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
+                              key == Qt::Key_Home || key == Qt::Key_End;
+        if (switches && (watched == bar || static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier) &&
+            !PageControl1Changing())
+            return true;
+    }
+    if (watched == bar && event->type() == QEvent::Wheel && !PageControl1Changing()) return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::Exit1Click() { close(); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    // A failing save keeps the window open, so the logbook is not lost.
+    if (run_reporting_errors([this] { SalvaCome1Click(); })) event->accept();
+    else event->ignore();
+}
