@@ -1,0 +1,278 @@
+#include <QAction>
+#include <QListView>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "framework/status_bar.h"
+#include "mainwindow/TDialogStampa.h"
+#include "mainwindow/TFRinumera.h"
+#include "mainwindow/TFStat.h"
+#include "mainwindow/TForm_Logo.h"
+#include "mainwindow/TMainForm.h"
+#include "mainwindow/TTipo.h"
+#include "mainwindow/Tatt.h"
+#include "scripted_dialogs.h"
+#include "temp_dir.h"
+
+namespace {
+
+QString q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+// A native logbook on disk with one dive per day given (January 2020), place = tag.
+void write_logbook(const std::filesystem::path& p, std::initializer_list<int> days, const std::string& tag) {
+    Clogbook lb(uint32_t(days.size()));
+    uint32_t n = 0;
+    for (int d : days) {
+        lb.corrente = n;
+        lb.set_nimm();
+        lb.set_data(d, 1, 2020);
+        lb.set_posto(tag);
+        ++n;
+    }
+    lb.Scrivi(p);
+}
+
+QStringList items(TMainForm& f) {
+    QStringList out;
+    auto* m = f.ListBox1->model();
+    for (int i = 0; i < m->rowCount(); ++i) out << m->index(i, 0).data().toString();
+    return out;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TMainForm> form;
+    Script script;
+    RecordingErrorBox errors;
+    std::unique_ptr<TempDir> dir;
+
+    // Runs a handler the way the event loop does: an exception goes to the error box.
+    void run(void (TMainForm::*handler)()) {
+        run_reporting_errors([&] { (form.get()->*handler)(); });
+    }
+
+private slots:
+    void init() {
+        script = Script{};
+        errors.messages.clear();
+        set_error_box(&errors);
+        dir = std::make_unique<TempDir>();
+        form = std::make_unique<TMainForm>();
+        MainForm = form.get();
+        form->set_file_dialogs(std::make_unique<ScriptedDialogs>(script));
+        form->set_question(std::make_unique<ScriptedQuestion>(script));
+        Tipo = new TTipo(form.get());
+        att = new Tatt(form.get());
+        DialogStampa = new TDialogStampa(form.get());
+        FRinumera = new TFRinumera(form.get());
+        Form_Logo = new TForm_Logo(form.get());
+        FStat = new TFStat(form.get());
+    }
+    void cleanup() {
+        form.reset();
+        set_error_box(nullptr);
+    }
+
+    void startState() {
+        QCOMPARE(form->logbook().num_imm, 1u);
+        QCOMPARE(form->logbook().immersioni[0].nimm, 1);
+        QCOMPARE(items(*form), QStringList{" 1 - "});
+        QCOMPARE(form->windowTitle(), QString("Quorvel >>> untitled.qvl"));
+        QVERIFY(form->StatusBar1->simplePanel());
+        QCOMPARE(form->StatusBar1->simpleText(), QString());
+        QCOMPARE(form->PageControl1->currentWidget(), form->dati);
+        QCOMPARE(form->PageControl2->currentWidget(), form->Imm_data_luogo);
+        QCOMPARE(form->RxLabel29->text(), QString("0"));
+        QCOMPARE(form->StatusBar1->panel(5)->text(), QString("Imm.n°:"));
+        QCOMPARE(form->StatusBar1->panel(0)->width(), 105);
+        QVERIFY(Form_Logo->isHidden() && FStat->isHidden() && Tipo->isHidden());
+        QCOMPARE(FRinumera->windowTitle(), QString("Rinumera Immersioni"));
+    }
+
+    void menuCaptionsAndShortcuts() {
+        QStringList got;
+        for (QAction* menu : form->menuBar()->actions()) {
+            got << menu->text();
+            for (QAction* a : menu->menu()->actions()) got << a->text() + "=" + a->shortcut().toString();
+        }
+        QCOMPARE(got, (QStringList{"File", "Nuovo=Ctrl+F1", "Carica=F3", "Converti da Quorvel 1.0=Ctrl+F4",
+                                   "Converti da DataTrak=F4", "Merge=Shift+F4", "Salva=F2", "Salva come=Ctrl+F2",
+                                   "&Exit=Ctrl+X", "Immersioni", "&Inserisci=Shift+F10", "Ca&ncella=Ctrl+F10",
+                                   "Stam&pa=Ctrl+P", "&Rinumera=Ctrl+R", "Statistiche=Ctrl+T", "Help",
+                                   "A&bout=F1"}));
+    }
+
+    void graphTabRefusedWithoutProfile() {
+        form->show();
+        QTabBar* bar = form->PageControl1->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+        QCOMPARE(form->PageControl1->currentWidget(), form->dati);
+        QVERIFY(form->StatusBar1->simplePanel());
+
+        form->logbook().set_profilo("\x05\x06");
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+        QCOMPARE(form->PageControl1->currentWidget(), form->grafico);
+        QVERIFY(!form->StatusBar1->simplePanel());
+
+        // Returning from a command does not run the tab-change step.
+        run(&TMainForm::Statistiche1Click);
+        QCOMPARE(form->PageControl1->currentWidget(), form->dati);
+        QVERIFY(!form->StatusBar1->simplePanel());
+        QVERIFY(FStat->isVisible());
+    }
+
+    void saveAndLoadRoundTrip() {
+        form->logbook().set_posto("Elba");
+        script.salva = {q(*dir / "a.qvl")};
+        run(&TMainForm::SalvaCome1Click);
+        QCOMPARE(form->nomefile, q(*dir / "a.qvl"));
+        QCOMPARE(form->windowTitle(), "Quorvel >>> " + q(*dir / "a.qvl"));
+
+        run(&TMainForm::Nuovo1Click);
+        QCOMPARE(items(*form), QStringList{" 1 - "});
+        script.apri = {q(*dir / "a.qvl")};
+        run(&TMainForm::Carica1Click);
+        QCOMPARE(script.apri_filters.back(), 1);
+        QCOMPARE(script.apri_names.back(), QString("*.qvl"));
+        QCOMPARE(items(*form), QStringList{" 1 - Elba"});
+        QVERIFY(errors.messages.empty());
+
+        // Save goes to nomefile without a dialog.
+        form->logbook().set_posto("Ustica");
+        run(&TMainForm::Salva1Click);
+        Clogbook back(1);
+        back.Leggi(*dir / "a.qvl");
+        QCOMPARE(back.immersioni[0].posto, std::string("Ustica"));
+        QCOMPARE(script.salva_shown, 1);
+    }
+
+    void cancelledDialogsChangeNothing() {
+        form->logbook().set_posto("x");
+        script.apri = {std::nullopt, std::nullopt, std::nullopt, std::nullopt};
+        script.answers = {true};
+        script.salva = {std::nullopt};
+        for (auto h : {&TMainForm::Carica1Click, &TMainForm::ConvertidaQuorvel101Click,
+                       &TMainForm::ConvertidaDataTrak1Click, &TMainForm::Merge1Click, &TMainForm::SalvaCome1Click})
+            run(h);
+        QCOMPARE(items(*form), QStringList{" 1 - x"});
+        QCOMPARE(form->nomefile, QString("untitled.qvl"));
+        QCOMPARE(script.apri_filters, (std::vector<int>{1, 1, 2, 1}));
+        QVERIFY(errors.messages.empty());
+        QCOMPARE(dir->entry_count(), size_t(0));
+    }
+
+    void failedReadsKeepLogbookAndName() {
+        const auto truncated = *dir / "t.qvl";
+        write_logbook(truncated, {1, 2, 3}, "t");
+        std::string bytes = read_bytes(truncated);
+        write_bytes(truncated, bytes.substr(0, bytes.size() - 10));
+        write_bytes(*dir / "short.log", "abc");
+        write_bytes(*dir / "foreign.qvl", std::string("\xff\xff\xff\x7f garbage", 12));
+
+        form->logbook().set_posto("keep");
+        script.answers = {true};
+        script.apri = {q(*dir / "missing.qvl"), q(truncated), q(*dir / "foreign.qvl"), q(truncated),
+                       q(*dir / "short.log"), q(truncated)};
+        run(&TMainForm::Carica1Click);
+        run(&TMainForm::Carica1Click);
+        run(&TMainForm::Carica1Click);
+        run(&TMainForm::ConvertidaQuorvel101Click);
+        run(&TMainForm::ConvertidaDataTrak1Click);
+        run(&TMainForm::Merge1Click);
+        QCOMPARE(errors.messages.size(), size_t(6));
+        QVERIFY(errors.messages[0].startsWith("Cannot open file"));
+        QCOMPARE(errors.messages[1], QString("Stream read error"));
+        QCOMPARE(form->logbook().num_imm, 1u);
+        QCOMPARE(items(*form), QStringList{" 1 - keep"});
+        QCOMPARE(form->nomefile, QString("untitled.qvl"));
+        QCOMPARE(script.salva_shown, 0);
+    }
+
+    void failedSaveAsKeepsName() {
+        script.salva = {q(*dir / "no" / "such" / "x.qvl")};
+        run(&TMainForm::SalvaCome1Click);
+        QCOMPARE(errors.messages.size(), size_t(1));
+        QCOMPARE(form->nomefile, QString("untitled.qvl"));
+    }
+
+    void mergeYesAndNo() {
+        write_logbook(*dir / "a.qvl", {1, 5, 9, 20}, "a");
+        write_logbook(*dir / "b.qvl", {3, 5}, "b");
+        script.apri = {q(*dir / "a.qvl"), q(*dir / "b.qvl")};
+        run(&TMainForm::Carica1Click);
+        script.answers = {true};
+        script.salva = {q(*dir / "m.qvl")};
+        run(&TMainForm::Merge1Click);
+        QCOMPARE(script.questions, std::vector<QString>{"ATTENZIONE|Unisco solo le immersioni diverse?"});
+        QCOMPARE(script.apri_names.back(), QString());
+        QCOMPARE(items(*form), (QStringList{" 1 - a", " 2 - b", " 3 - a", " 4 - a", " 5 - a"}));
+        QCOMPARE(form->logbook().corrente, 4u);
+        QCOMPARE(form->nomefile, q(*dir / "m.qvl"));
+        QCOMPARE(peek_count(*dir / "m.qvl"), 5u);
+
+        script.answers = {false};
+        script.apri = {q(*dir / "b.qvl")};
+        script.salva = {std::nullopt};
+        run(&TMainForm::Merge1Click);
+        QCOMPARE(items(*form).mid(0, 4), (QStringList{" 1 - a", " 2 - b", " 3 - b", " 4 - b"}));
+        QCOMPARE(form->logbook().num_imm, 7u);
+        QCOMPARE(form->nomefile, q(*dir / "m.qvl"));
+    }
+
+    void dataTrakImportWithCancelledSaveIsUntitled() {
+        write_logbook(*dir / "old.qvl", {1}, "old");
+        script.apri = {q(*dir / "old.qvl")};
+        run(&TMainForm::Carica1Click);
+        const std::string before = read_bytes(*dir / "old.qvl");
+
+        // A DataTrak file of zero dives: the 12-byte header only.
+        write_bytes(*dir / "dt.log", std::string(12, '\0'));
+        script.apri = {q(*dir / "dt.log")};
+        script.salva = {std::nullopt};
+        run(&TMainForm::ConvertidaDataTrak1Click);
+        QCOMPARE(script.apri_filters.back(), 2);
+        QCOMPARE(script.apri_names.back(), QString("*.log"));
+        QCOMPARE(script.salva_shown, 1);
+        QCOMPARE(form->nomefile, QString("untitled.qvl"));
+        QCOMPARE(read_bytes(*dir / "old.qvl"), before);
+    }
+
+    void closingWithCancelledSaveWritesNothing() {
+        form->show();
+        script.salva = {std::nullopt};
+        QVERIFY(form->close());
+        QCOMPARE(script.salva_shown, 1);
+        QCOMPARE(dir->entry_count(), size_t(0));
+    }
+
+    void insertAppendsEmptyDive() {
+        form->logbook().set_posto("p");
+        form->logbook().base_num = 9;
+        run(&TMainForm::Inserisci1Click);
+        QCOMPARE(items(*form), (QStringList{" 10 - p", " 11 - "}));
+        QCOMPARE(form->logbook().corrente, 1u);
+        QCOMPARE(form->ListBox1->currentIndex().row(), 1);
+    }
+
+    void aboutBoxFallsBackToBuiltInLogo() {
+        QVERIFY(!QDir::current().exists("Logo200.gif") || Form_Logo->picture_from_file());
+        run(&TMainForm::About1Click);
+        QVERIFY(Form_Logo->isVisible());
+        QTest::keyClick(Form_Logo, Qt::Key_A);
+        QVERIFY(Form_Logo->isHidden());
+    }
+
+private:
+    static uint32_t peek_count(const std::filesystem::path& p) {
+        const std::string b = read_bytes(p);
+        return uint8_t(b[0]) | uint8_t(b[1]) << 8 | uint8_t(b[2]) << 16 | uint32_t(uint8_t(b[3])) << 24;
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
