@@ -132,7 +132,8 @@ void TMainForm::build_menu() {
             a->setObjectName(it.name);
             a->setShortcut(it.shortcut);
             a->setShortcutContext(Qt::WindowShortcut);
-            connect(a, &QAction::triggered, this, it.handler);
+            // Caught here too, so that no exception crosses Qt's signal code.
+            connect(a, &QAction::triggered, this, [this, h = it.handler] { run_reporting_errors([&] { (this->*h)(); }); });
             *it.action = a;
         }
     };
