@@ -28,8 +28,10 @@ TForm_Logo::TForm_Logo(QWidget* parent) : SecondaryWindow("About Ostrevane", par
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Image1 = new QLabel(Panel1);
+    Image1->setObjectName("Image1");
     Image1->setFixedSize(200, 200);
     Image1->setAlignment(Qt::AlignCenter);
+    Q_INIT_RESOURCE(logo);  // the resource lives in a static library
     QPixmap picture;
     from_file_ = picture.load("Logo200.gif");
     if (!from_file_) picture.load(":/Logo200.gif");
