@@ -83,7 +83,6 @@ void TMainForm::build_tabs() {
     ListBox1->setUniformItemSizes(true);
     ListBox1->setFont(sans_serif(13));
     ListBox1->setStyleSheet(QString("QListView { %1 color: black; }").arg(field_background));
-    ListBox1->setToolTip("Scegli l'immersione da esaminare");
     ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     model_ = new DiveListModel(ListBox1);
     ListBox1->setModel(model_);
