@@ -3,6 +3,8 @@
 // itself, as a caller could; 65535 goes through the peek like the import command.
 
 #include <benchmark/benchmark.h>
+
+#include "bench/plain_read.h"
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -62,15 +64,7 @@ void BM_Leggi_DataTrak(benchmark::State& state) {
 }
 
 void BM_ReadWholeFile_floor(benchmark::State& state) {
-    const auto path = datatrak_file_of(uint32_t(state.range(0)));
-    const size_t size = std::filesystem::file_size(path);
-    for (auto _ : state) {
-        std::string bytes(size, '\0');
-        int fd = ::open(path.c_str(), O_RDONLY);
-        benchmark::DoNotOptimize(::read(fd, bytes.data(), size));
-        ::close(fd);
-        benchmark::DoNotOptimize(bytes.data());
-    }
+    read_whole_file_plainly(state, datatrak_file_of(uint32_t(state.range(0))));
 }
 
 }  // namespace
