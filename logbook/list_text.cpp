@@ -13,3 +13,25 @@ std::string testo_seriale(const Clogbook& lb) {
                        uint32_t(lb.seriale[1]) * 256u + uint32_t(lb.seriale[0]);
     return std::to_string(v);
 }
+
+const char* nome_computer(int32_t computer) {
+    switch (computer) {
+    case 28: return "Aladin Air";
+    case 29: return "Spiro Monitor 2 Plus";
+    case 30: return "Aladin Sport";
+    case 31:
+    case 63: return "Aladin Pro";
+    case 52:
+    case 68: return "Aladin Air X";
+    case 64: return "Mares Genius";
+    case 72: return "Spiro Monitor 3 Air";
+    case 164: return "Aladin Air X O2";
+    case 244: return "Aladin Air X Nitrox";
+    case 255: return "Aladin Pro Nitrox";
+    default: return "Sconosciuto";
+    }
+}
+
+std::string testo_attivita_completo(const Timmersione& d) {
+    return d.altro + ", " + Clogbook::Testo_Attivita(d.att_bit1, d.att_bit2);
+}
