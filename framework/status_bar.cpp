@@ -20,4 +20,6 @@ void ModeStatusBar::setSimplePanel(bool simple) {
     simple_ = simple;
     simple_label_->setVisible(simple);
     for (auto* p : panels_) p->setVisible(!simple);
+    // The hidden mode's widgets must not keep widening the window.
+    reformat();
 }
