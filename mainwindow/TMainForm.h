@@ -4,6 +4,7 @@
 // command of the program starts from its menu. The handlers live in files by
 // subject (tmainform_*.cpp, editor_*.cpp).
 
+#include <QHash>
 #include <QMainWindow>
 #include <memory>
 
@@ -18,6 +19,12 @@ class FileDialogs;
 class YesNoQuestion;
 class ModeStatusBar;
 class DiveListModel;
+class SpinField;
+class DateField;
+class ComboField;
+class TextField;
+class TextMemo;
+class QToolButton;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -47,11 +54,30 @@ public:
     QLabel* RxLabel29;
     ModeStatusBar* StatusBar1;
 
+    // The editor, tab "Data e Luogo".
+    SpinField* nimm;
+    DateField* Data;
+    SpinField *ora_imm, *min_imm;
+    TextField *posto, *punto;
+    TextMemo* compagni;
+    QLabel* RxLabel40;
+    // Tab "Dati Immersione".
+    SpinField *ora_int, *min_int, *ora_dur, *min_dur, *lbomb, *bar, *prof, *t_acqua, *t_aria;
+    ComboField *muta, *alt, *meteo;
+    // Tab "Descrizioni".
+    TextMemo *tipo, *attivita, *allarmi, *commenti;
+    QToolButton *b_tipo, *b_att;
+
+    // The date's day, month and year texts, as last shown or typed.
+    QString giorno_testo, mese_testo, anno_testo;
+
     QAction *Nuovo1, *Carica1, *ConvertidaQuorvel101, *ConvertidaDataTrak1, *Merge1, *Salva1, *SalvaCome1, *Exit1;
     QAction *Inserisci1, *Cancella1, *Stampa2, *Rinumera1, *Statistiche1, *About1;
 
     // Operations.
     void Aggiorna_Indice();
+    // Shows dive i (always corrente) in the editor without writing anything back.
+    void Aggiorna_Dati_Form(uint32_t i);
 
     // Handlers.
     void Nuovo1Click();
@@ -69,6 +95,33 @@ public:
     void Statistiche1Click();
     void About1Click();
     void ListBox1Click();
+    void ListBox1DblClick();
+    void ListBox1Enter();
+    // Up/Down on the graph tab step through neighbouring dives with a profile; true
+    // when the key was used (it is passed on to the focused control all the same).
+    bool FormKeyDown(int key);
+
+    void DataChange();
+    void ora_immChange();
+    void min_immChange();
+    void ora_intChange();
+    void min_intChange();
+    void ora_durChange();
+    void min_durChange();
+    void lbombChange();
+    void barChange();
+    void profChange();
+    void t_acquaChange();
+    void t_ariaChange();
+    void mutaChange();
+    void altChange();
+    void meteoChange();
+    void postoChange();
+    void puntoChange();
+    void compagniChange();
+    void commentiChange();
+    void b_tipoClick();
+    void b_attClick();
     bool PageControl1Changing();
     void PageControl1Change();
     void PageControl1Enter();
@@ -83,6 +136,21 @@ private:
     void build_menu();
     void build_status_bar();
     void connect_focus_tracking();
+    void build_editor();
+    void build_data_e_luogo();
+    void build_dati_immersione();
+    void build_descrizioni();
+    void connect_editor();
+    void connect_hints();
+    // The status bar's hint for a mouse move over `watched`; true when it had one.
+    bool hint_for_mouse_move(QObject* watched, QEvent* event);
+    // With no dive there is nothing to edit: the fields are disabled.
+    void abilita_editor();
+    bool ha_immersioni() const { return logbook_ && logbook_->num_imm > 0; }
+    // Puts the list's focus item and selection on corrente (a click follows).
+    void seleziona_corrente();
+    // Prepares and draws the current dive's profile on the graph tab.
+    void graficoEnter();
     // Shows "Dati dell'immersione" / "Data e Luogo" without running the tab-change step.
     void ritorna_ai_dati();
     // Puts `nuovo` in place of the open logbook.
@@ -93,15 +161,13 @@ private:
     std::unique_ptr<Clogbook> leggi_nuovo(const QString& path, uint32_t (*peek)(const std::filesystem::path&),
                                           Reader reader);
     void carica_con(uint32_t (*peek)(const std::filesystem::path&), Reader reader);
-    // Fills the editor from dive i; the editor fields come with their own files.
-    void Aggiorna_Dati_Form(uint32_t i);
-
     std::unique_ptr<Clogbook> logbook_;
     std::unique_ptr<FileDialogs> dialogs_;
     std::unique_ptr<YesNoQuestion> question_;
     DiveListModel* model_;
     bool program_sets_tab_ = false;
     bool focus_in_pagecontrol_ = false;
+    QHash<QObject*, QString> hints_;
 };
 
 extern TMainForm* MainForm;

@@ -25,6 +25,9 @@ namespace {
 const char* const field_background = "background-color: rgb(240, 251, 255);";
 
 QFont sans_serif(int pixels, bool bold = false) {
+    // Where the Windows face is missing, the metric-compatible Liberation Sans keeps
+    // captions as wide as the layout expects.
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
     QFont f("MS Sans Serif");
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixels);
@@ -51,13 +54,16 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     dialogs_ = std::make_unique<QtFileDialogs>(this);
     question_ = std::make_unique<QtYesNoQuestion>(this);
     setFont(sans_serif(13));
-    resize(750, 594);
-    if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
-
     build_tabs();
     build_menu();
     build_status_bar();
+    // Sized once everything is in: building can grow the window to its contents.
+    resize(750, 594);
+    if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
     connect_focus_tracking();
+    connect_hints();
+    // Key preview: the window sees every key before the focused control.
+    qApp->installEventFilter(this);
 
     ritorna_ai_dati();
     PageControl1Change();
@@ -81,6 +87,8 @@ void TMainForm::build_tabs() {
     ListBox1 = new QListView(dati);
     ListBox1->setObjectName("ListBox1");
     ListBox1->setUniformItemSizes(true);
+    ListBox1->setMinimumWidth(0);
+    ListBox1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     ListBox1->setFont(sans_serif(13));
     ListBox1->setStyleSheet(QString("QListView { %1 color: black; }").arg(field_background));
     ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -88,6 +96,8 @@ void TMainForm::build_tabs() {
     ListBox1->setModel(model_);
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(ListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ListBox1Click(); });
+    connect(ListBox1, &QAbstractItemView::doubleClicked, this, [this] { ListBox1DblClick(); });
+    ListBox1->installEventFilter(this);
     row->addWidget(ListBox1, 1);
 
     PageControl2 = new QTabWidget(dati);
@@ -97,10 +107,7 @@ void TMainForm::build_tabs() {
     Imm_data_luogo = tab_panel(PageControl2, "Data e Luogo", "Imm_data_luogo", &Panel2, "Panel2");
     Imm_dati = tab_panel(PageControl2, "Dati Immersione", "Imm_dati", &Panel3, "Panel3");
     imm_descrizioni = tab_panel(PageControl2, "Descrizioni", "imm_descrizioni", &Panel4, "Panel4");
-    // The serial number's value label; the rest of this panel comes with the editor.
-    RxLabel29 = new QLabel("0", Panel2);
-    RxLabel29->setObjectName("RxLabel29");
-    RxLabel29->setGeometry(26, 346, 109, 27);
+    build_editor();
     row->addWidget(PageControl2);
     PageControl1->addTab(dati, "Dati dell'immersione");
 
@@ -194,14 +201,34 @@ bool TMainForm::PageControl1Changing() {
 }
 
 void TMainForm::PageControl1Change() {
-    // The graph and its panels come with the profile view.
-    StatusBar1->setSimplePanel(PageControl1->currentWidget() != grafico);
+    const bool graph = PageControl1->currentWidget() == grafico;
+    StatusBar1->setSimplePanel(!graph);
+    if (graph) graficoEnter();
 }
 
 void TMainForm::PageControl1Enter() { ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection); }
 void TMainForm::PageControl1Exit() { ListBox1->setSelectionMode(QAbstractItemView::SingleSelection); }
 
+namespace {
+
+// Entering the list means the focus moving into it, not its window becoming active
+// again or a menu or pop-up closing.
+bool enters_list(QEvent* event) {
+    if (event->type() != QEvent::FocusIn) return false;
+    const Qt::FocusReason r = static_cast<QFocusEvent*>(event)->reason();
+    return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason && r != Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        // The key's first delivery: to the focused control, or to the window itself.
+        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        if (watched == first && first->window() == this) FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+    }
+    hint_for_mouse_move(watched, event);
+    if (watched == ListBox1 && enters_list(event)) run_reporting_errors([this] { ListBox1Enter(); });
     QTabBar* bar = PageControl1->tabBar();
     if (watched == bar && event->type() == QEvent::MouseButtonPress) {
         const int i = bar->tabAt(static_cast<QMouseEvent*>(event)->position().toPoint());

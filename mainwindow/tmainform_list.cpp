@@ -17,17 +17,13 @@ void TMainForm::Aggiorna_Indice() {
     model_->rebuild(logbook_.get());
     ListBox1->viewport()->update();
     if (logbook_->num_imm > 0) {
-        const QModelIndex i = model_->index(int(logbook_->corrente));
-        ListBox1->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+        seleziona_corrente();
         Aggiorna_Dati_Form(logbook_->corrente);
     }
+    abilita_editor();
     setWindowTitle("Quorvel >>> " + nomefile);
     RxLabel29->setText(QString::fromStdString(testo_seriale(*logbook_)));
     StatusBar1->setSimpleText(QString());
-}
-
-void TMainForm::Aggiorna_Dati_Form(uint32_t) {
-    // Filled by the dive editor.
 }
 
 void TMainForm::ListBox1Click() {
@@ -35,6 +31,45 @@ void TMainForm::ListBox1Click() {
     if (!i.isValid() || uint32_t(i.row()) >= logbook_->num_imm) return;
     logbook_->corrente = uint32_t(i.row());
     Aggiorna_Dati_Form(logbook_->corrente);
+}
+
+void TMainForm::ListBox1DblClick() {
+    if (!ha_immersioni() || logbook_->attuale().lung_profilo == 0) return;
+    program_sets_tab_ = true;
+    PageControl1->setCurrentWidget(grafico);
+    program_sets_tab_ = false;
+    StatusBar1->setSimplePanel(false);
+    graficoEnter();
+}
+
+void TMainForm::ListBox1Enter() {
+    if (!ha_immersioni()) return;
+    logbook_->Ordina();
+    Aggiorna_Indice();
+}
+
+void TMainForm::seleziona_corrente() {
+    ListBox1->selectionModel()->setCurrentIndex(model_->index(int(logbook_->corrente)),
+                                                QItemSelectionModel::ClearAndSelect);
+}
+
+bool TMainForm::FormKeyDown(int key) {
+    if (PageControl1->currentWidget() != grafico || !ha_immersioni()) return false;
+    const uint32_t c = logbook_->corrente;
+    uint32_t next;
+    if (key == Qt::Key_Down && c + 1 < logbook_->num_imm) next = c + 1;
+    else if (key == Qt::Key_Up && c > 0) next = c - 1;
+    else return false;
+    if (logbook_->immersioni[next].lung_profilo == 0) return false;
+    logbook_->corrente = next;
+    // The data tab shows the dive the graph shows, so an edit there lands in the dive seen.
+    seleziona_corrente();
+    graficoEnter();
+    return true;
+}
+
+void TMainForm::graficoEnter() {
+    // The profile graph draws the current dive here.
 }
 
 void TMainForm::Inserisci1Click() {

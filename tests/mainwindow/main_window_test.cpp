@@ -5,20 +5,10 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "form_fixture.h"
 #include "framework/status_bar.h"
-#include "mainwindow/TDialogStampa.h"
-#include "mainwindow/TFRinumera.h"
-#include "mainwindow/TFStat.h"
-#include "mainwindow/TForm_Logo.h"
-#include "mainwindow/TMainForm.h"
-#include "mainwindow/TTipo.h"
-#include "mainwindow/Tatt.h"
-#include "scripted_dialogs.h"
-#include "temp_dir.h"
 
 namespace {
-
-QString q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
 // A native logbook on disk with one dive per day given (January 2020), place = tag.
 void write_logbook(const std::filesystem::path& p, std::initializer_list<int> days, const std::string& tag) {
@@ -34,54 +24,23 @@ void write_logbook(const std::filesystem::path& p, std::initializer_list<int> da
     lb.Scrivi(p);
 }
 
-QStringList items(TMainForm& f) {
-    QStringList out;
-    auto* m = f.ListBox1->model();
-    for (int i = 0; i < m->rowCount(); ++i) out << m->index(i, 0).data().toString();
-    return out;
-}
-
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, FormFixture {
     Q_OBJECT
 
-    std::unique_ptr<TMainForm> form;
-    Script script;
-    RecordingErrorBox errors;
-    std::unique_ptr<TempDir> dir;
-
-    // Runs a handler the way the event loop does: an exception goes to the error box.
-    void run(void (TMainForm::*handler)()) {
-        run_reporting_errors([&] { (form.get()->*handler)(); });
-    }
-
 private slots:
-    void init() {
-        script = Script{};
-        errors.messages.clear();
-        set_error_box(&errors);
-        dir = std::make_unique<TempDir>();
-        form = std::make_unique<TMainForm>();
-        MainForm = form.get();
-        form->set_file_dialogs(std::make_unique<ScriptedDialogs>(script));
-        form->set_question(std::make_unique<ScriptedQuestion>(script));
-        Tipo = new TTipo(form.get());
-        att = new Tatt(form.get());
-        DialogStampa = new TDialogStampa(form.get());
-        FRinumera = new TFRinumera(form.get());
-        Form_Logo = new TForm_Logo(form.get());
-        FStat = new TFStat(form.get());
-    }
-    void cleanup() {
-        form.reset();
-        set_error_box(nullptr);
-    }
+    void init() { set_up(); }
+    void cleanup() { tear_down(); }
 
     void startState() {
+        QCOMPARE(form->size(), QSize(750, 594));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QCOMPARE(form->size(), QSize(750, 594));
         QCOMPARE(form->logbook().num_imm, 1u);
         QCOMPARE(form->logbook().immersioni[0].nimm, 1);
-        QCOMPARE(items(*form), QStringList{" 1 - "});
+        QCOMPARE(items(), QStringList{" 1 - "});
         QCOMPARE(form->windowTitle(), QString("Quorvel >>> untitled.qvl"));
         QVERIFY(form->StatusBar1->simplePanel());
         QCOMPARE(form->StatusBar1->simpleText(), QString());
@@ -134,12 +93,12 @@ private slots:
         QCOMPARE(form->windowTitle(), "Quorvel >>> " + q(*dir / "a.qvl"));
 
         run(&TMainForm::Nuovo1Click);
-        QCOMPARE(items(*form), QStringList{" 1 - "});
+        QCOMPARE(items(), QStringList{" 1 - "});
         script.apri = {q(*dir / "a.qvl")};
         run(&TMainForm::Carica1Click);
         QCOMPARE(script.apri_filters.back(), 1);
         QCOMPARE(script.apri_names.back(), QString("*.qvl"));
-        QCOMPARE(items(*form), QStringList{" 1 - Elba"});
+        QCOMPARE(items(), QStringList{" 1 - Elba"});
         QVERIFY(errors.messages.empty());
 
         // Save goes to nomefile without a dialog.
@@ -159,7 +118,7 @@ private slots:
         for (auto h : {&TMainForm::Carica1Click, &TMainForm::ConvertidaQuorvel101Click,
                        &TMainForm::ConvertidaDataTrak1Click, &TMainForm::Merge1Click, &TMainForm::SalvaCome1Click})
             run(h);
-        QCOMPARE(items(*form), QStringList{" 1 - x"});
+        QCOMPARE(items(), QStringList{" 1 - x"});
         QCOMPARE(form->nomefile, QString("untitled.qvl"));
         QCOMPARE(script.apri_filters, (std::vector<int>{1, 1, 2, 1}));
         QVERIFY(errors.messages.empty());
@@ -188,7 +147,7 @@ private slots:
         QVERIFY(errors.messages[0].startsWith("Cannot open file"));
         QCOMPARE(errors.messages[1], QString("Stream read error"));
         QCOMPARE(form->logbook().num_imm, 1u);
-        QCOMPARE(items(*form), QStringList{" 1 - keep"});
+        QCOMPARE(items(), QStringList{" 1 - keep"});
         QCOMPARE(form->nomefile, QString("untitled.qvl"));
         QCOMPARE(script.salva_shown, 0);
     }
@@ -210,7 +169,7 @@ private slots:
         run(&TMainForm::Merge1Click);
         QCOMPARE(script.questions, std::vector<QString>{"ATTENZIONE|Unisco solo le immersioni diverse?"});
         QCOMPARE(script.apri_names.back(), QString());
-        QCOMPARE(items(*form), (QStringList{" 1 - a", " 2 - b", " 3 - a", " 4 - a", " 5 - a"}));
+        QCOMPARE(items(), (QStringList{" 1 - a", " 2 - b", " 3 - a", " 4 - a", " 5 - a"}));
         QCOMPARE(form->logbook().corrente, 4u);
         QCOMPARE(form->nomefile, q(*dir / "m.qvl"));
         QCOMPARE(peek_count(*dir / "m.qvl"), 5u);
@@ -219,7 +178,7 @@ private slots:
         script.apri = {q(*dir / "b.qvl")};
         script.salva = {std::nullopt};
         run(&TMainForm::Merge1Click);
-        QCOMPARE(items(*form).mid(0, 4), (QStringList{" 1 - a", " 2 - b", " 3 - b", " 4 - b"}));
+        QCOMPARE(items().mid(0, 4), (QStringList{" 1 - a", " 2 - b", " 3 - b", " 4 - b"}));
         QCOMPARE(form->logbook().num_imm, 7u);
         QCOMPARE(form->nomefile, q(*dir / "m.qvl"));
     }
@@ -254,7 +213,7 @@ private slots:
         form->logbook().set_posto("p");
         form->logbook().base_num = 9;
         run(&TMainForm::Inserisci1Click);
-        QCOMPARE(items(*form), (QStringList{" 10 - p", " 11 - "}));
+        QCOMPARE(items(), (QStringList{" 10 - p", " 11 - "}));
         QCOMPARE(form->logbook().corrente, 1u);
         QCOMPARE(form->ListBox1->currentIndex().row(), 1);
     }

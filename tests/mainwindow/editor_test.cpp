@@ -1,0 +1,383 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include "form_fixture.h"
+#include "framework/combo_field.h"
+#include "framework/date_field.h"
+#include "framework/spin_field.h"
+#include "framework/status_bar.h"
+#include "framework/text_fields.h"
+
+namespace {
+
+// One dive per (day, hour, minute, place) in March 2021.
+struct When {
+    int day, hour, minute;
+    const char* place;
+    bool profile = false;
+};
+
+Clogbook logbook_of(std::initializer_list<When> dives) {
+    Clogbook lb(uint32_t(dives.size()));
+    uint32_t i = 0;
+    for (const When& w : dives) {
+        lb.corrente = i++;
+        lb.set_nimm();
+        lb.set_data(w.day, 3, 2021);
+        lb.set_orario(w.hour, w.minute);
+        lb.set_posto(w.place);
+        if (w.profile) lb.set_profilo("\x14\x01\x02");
+    }
+    lb.corrente = 0;
+    return lb;
+}
+
+// A dive with every field away from its default.
+Clogbook full_dive() {
+    Clogbook lb(2);
+    lb.corrente = 1;
+    lb.set_nimm();
+    lb.set_data(1, 2, 1999);
+    lb.set_orario(9, 5);
+    lb.set_intervallo(1, 30);
+    lb.set_durata(0, 47);
+    lb.set_lbomb(15);
+    lb.set_bar(123.45);
+    lb.set_prof(12.5);
+    lb.set_t_acqua(-3.25);
+    lb.set_t_aria(30);
+    lb.set_muta(2);
+    lb.set_alt(-1);
+    lb.set_meteo(7);
+    lb.set_computer(63);
+    lb.set_posto("Elba");
+    lb.set_punto("Secca \xe8 Punta");  // a Windows-1252 "è"
+    lb.set_compagni("Anna\r\nBruno");
+    lb.set_commenti("ok");
+    lb.set_altro("Nord");
+    lb.set_tipo(0x04, 1);
+    lb.set_attivita(0, 0x10);
+    lb.set_allarmi(1, 0);
+    return lb;
+}
+
+void retype(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+// Typing characters that have no key of their own, one key event each.
+void type_unicode(QWidget* w, const QString& text) {
+    for (char32_t c : text.toUcs4()) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUcs4(&c, 1));
+        QApplication::sendEvent(w, &press);
+    }
+}
+
+QString dec(const SpinField* f, const char* dotted) { return QString(dotted).replace('.', f->decimalSeparator()); }
+
+}  // namespace
+
+class EditorTest : public QObject, FormFixture {
+    Q_OBJECT
+
+    const Timmersione& dive(uint32_t i) { return form->logbook().immersioni[i]; }
+    void show_active() {
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void click_item(int row, Qt::KeyboardModifiers mods = {}) {
+        QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, mods,
+                          form->ListBox1->visualRect(form->ListBox1->model()->index(row, 0)).center());
+    }
+    QList<int> selected_rows() {
+        QList<int> rows;
+        for (const QModelIndex& i : form->ListBox1->selectionModel()->selectedIndexes()) rows << i.row();
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+
+private slots:
+    void init() { set_up(); }
+    void cleanup() { tear_down(); }
+
+    void itemTextsAndSerial() {
+        Clogbook lb = logbook_of({{1, 9, 0, "Elba", true}, {2, 9, 0, ""}});
+        lb.corrente = 1;
+        lb.set_seriale(0x10, 0, 0, 255);
+        load(lb);
+        form->logbook().immersioni[1].nimm = -1;  // numbers are renumbered on load
+        form->Aggiorna_Indice();
+        QCOMPARE(items(), (QStringList{"* 1 - Elba", " 4294967295 - "}));
+        QCOMPARE(form->RxLabel29->text(), QString("4278190096"));
+        QCOMPARE(form->ListBox1->currentIndex().row(), 0);
+        QCOMPARE(selected_rows(), QList<int>{0});
+    }
+
+    void fillShowsEveryFieldAndWritesNothing() {
+        const Clogbook lb = full_dive();
+        load(lb);
+        form->ListBox1->setCurrentIndex(form->ListBox1->model()->index(1, 0));
+        QCOMPARE(form->logbook().corrente, 1u);
+        QCOMPARE(form->nimm->text(), QString("2"));
+        QCOMPARE(form->Data->text(), QString(" 1/ 2/1999"));
+        QCOMPARE(form->giorno_testo + form->mese_testo + form->anno_testo, QString("121999"));
+        QCOMPARE(form->ora_imm->text() + ":" + form->min_imm->text(), QString("9:5"));
+        QCOMPARE(form->ora_int->text() + ":" + form->min_int->text(), QString("1:30"));
+        QCOMPARE(form->ora_dur->text() + ":" + form->min_dur->text(), QString("0:47"));
+        QCOMPARE(form->lbomb->text(), QString("15"));
+        QCOMPARE(form->bar->text(), QString("123"));
+        QCOMPARE(form->prof->text(), dec(form->prof, "12.5"));
+        QCOMPARE(form->t_acqua->text(), dec(form->t_acqua, "-3.25"));
+        QCOMPARE(form->t_aria->text(), QString("30"));
+        QCOMPARE(form->muta->currentText(), QString("Monopezzo"));
+        QCOMPARE(form->alt->currentText(), QString());
+        QCOMPARE(form->meteo->currentIndex(), -1);
+        QCOMPARE(form->posto->text(), QString("Elba"));
+        QCOMPARE(form->punto->text(), QString("Secca è Punta"));
+        QCOMPARE(form->compagni->toPlainText(), QString("Anna\nBruno"));
+        QCOMPARE(form->commenti->toPlainText(), QString("ok"));
+        QCOMPARE(form->tipo->toPlainText(), QString::fromStdString(Clogbook::Testo_Tipo(0x04, 1)));
+        QCOMPARE(form->attivita->toPlainText(), "Nord, " + QString::fromStdString(Clogbook::Testo_Attivita(0, 0x10)));
+        QCOMPARE(form->allarmi->toPlainText(), QString::fromStdString(Clogbook::Testo_Allarmi(1, 0)));
+        QCOMPARE(form->RxLabel40->text(), QString("Aladin Pro"));
+
+        // Showing it, another dive and it again leaves every field as stored, bar 123.45 included.
+        form->ListBox1->setCurrentIndex(form->ListBox1->model()->index(0, 0));
+        QCOMPARE(form->attivita->toPlainText(), QString(", "));
+        QCOMPARE(form->RxLabel40->text(), QString("Sconosciuto"));
+        QCOMPARE(form->muta->currentText(), QString("Nessuna"));
+        form->ListBox1->setCurrentIndex(form->ListBox1->model()->index(1, 0));
+        QVERIFY(dive(1) == lb.immersioni[1]);
+        Timmersione first = lb.immersioni[0];
+        first.nimm = 1;  // numbered on load
+        QVERIFY(dive(0) == first);
+    }
+
+    void changeHandlersWriteTheCurrentDive() {
+        show_active();
+        form->PageControl2->setCurrentWidget(form->Imm_dati);
+        retype(form->lbomb->edit(), "12");
+        retype(form->bar->edit(), "180");
+        retype(form->prof->edit(), dec(form->prof, "18.4"));
+        retype(form->t_aria->edit(), dec(form->t_aria, "-1.55"));  // a fifth character is refused
+        retype(form->min_dur->edit(), "41");
+        retype(form->ora_int->edit(), "2");
+        retype(form->t_acqua->edit(), "");
+        QTest::keyClick(form->t_acqua->edit(), Qt::Key_Backspace);
+        const Timmersione& d = dive(0);
+        QCOMPARE(d.lbomb, 12);
+        QCOMPARE(d.bar, 180.0);
+        QCOMPARE(d.prof, 18.4);
+        QCOMPARE(d.t_aria, -1.5);
+        QCOMPARE(d.min_dur, 41);
+        QCOMPARE(d.ora_int, 2);
+        QCOMPARE(d.t_acqua, -99.0);  // no number reads as the minimum
+
+        // Out of range is stored as typed, then brought to the bound when the field is left.
+        retype(form->ora_dur->edit(), "30");
+        QCOMPARE(d.ora_dur, 30);
+        form->min_dur->setFocus();
+        QCOMPARE(d.ora_dur, 24);
+        QCOMPARE(form->ora_dur->text(), QString("24"));
+
+        form->alt->setCurrentIndex(3);
+        QCOMPARE(d.alt, 3);
+        retype(form->meteo->lineEdit(), "Grandine");
+        QCOMPARE(d.meteo, -1);
+
+        form->PageControl2->setCurrentWidget(form->Imm_data_luogo);
+        retype(form->posto, "Ustica");
+        QCOMPARE(d.posto, std::string("Ustica"));
+        QCOMPARE(d.lung_posto, 6u);
+        retype(form->punto, "Grotta ");
+        type_unicode(form->punto, QString::fromUtf8("\u20ac \U0001F41F \u0142"));
+        QCOMPARE(d.punto, std::string("Grotta \x80  "));  // what 1252 cannot hold is refused
+        form->compagni->setFocus();
+        QTest::keyClicks(form->compagni, "Ada");
+        QTest::keyClick(form->compagni, Qt::Key_Return);
+        QTest::keyClicks(form->compagni, "Bo");
+        QCOMPARE(d.compagni, std::string("Ada\r\nBo"));
+        QCOMPARE(d.lung_compagni, 7u);
+        form->PageControl2->setCurrentWidget(form->imm_descrizioni);
+        form->commenti->setFocus();
+        QTest::keyClicks(form->commenti, "x");
+        QCOMPARE(d.commenti, std::string("x"));
+        QVERIFY(form->tipo->isReadOnly() && form->attivita->isReadOnly() && form->allarmi->isReadOnly());
+        QVERIFY(errors.messages.empty());
+
+        QTest::mouseClick(form->b_att, Qt::LeftButton);
+        QVERIFY(att->isVisible());
+    }
+
+    void dateEditsAndBadPieces() {
+        show_active();
+        QLineEdit* e = form->Data->edit();
+        e->setFocus();
+        e->setCursorPosition(0);
+        QTest::keyClicks(e, "15");
+        e->setCursorPosition(3);
+        QTest::keyClicks(e, "04");
+        e->setCursorPosition(6);
+        QTest::keyClicks(e, "2022");
+        QCOMPARE(form->Data->text(), QString("15/04/2022"));
+        const Timmersione& d = dive(0);
+        QCOMPARE(QList<int>({d.giorno, d.mese, d.anno}), QList<int>({15, 4, 2022}));
+        // While the year is retyped over "   0" its piece has blanks inside.
+        QCOMPARE(errors.messages, (std::vector<QString>{"'2  0' is not a valid integer value",
+                                                        "'20 0' is not a valid integer value"}));
+
+        // A trailing blank in the month, then also in the year: the year is converted first.
+        e->setCursorPosition(4);
+        QTest::keyClick(e, Qt::Key_Delete);
+        QCOMPARE(errors.messages.back(), QString("'0 ' is not a valid integer value"));
+        e->setCursorPosition(9);
+        QTest::keyClick(e, Qt::Key_Delete);
+        QCOMPARE(errors.messages.back(), QString("'202 ' is not a valid integer value"));
+        QCOMPARE(QList<int>({d.giorno, d.mese, d.anno}), QList<int>({15, 4, 2022}));
+        QCOMPARE(form->mese_testo + "|" + form->anno_testo, QString("0 |202 "));
+    }
+
+    void hintsInTheStatusBar() {
+        show_active();
+        auto move_over = [&](QWidget* w, QPoint at = {3, 3}) { QTest::mouseMove(w, at); };
+        move_over(form->posto);
+        QCOMPARE(form->StatusBar1->simpleText(), QString("Inserisci la località dell'immersione"));
+        move_over(form->Panel2, {460, 440});
+        QCOMPARE(form->StatusBar1->simpleText(), QString());
+        move_over(form->Data->edit());
+        QCOMPARE(form->StatusBar1->simpleText(), QString("Inserisci la data dell'immersione"));
+        move_over(form->RxLabel40);  // a label has no hint: the text stays
+        QCOMPARE(form->StatusBar1->simpleText(), QString("Inserisci la data dell'immersione"));
+        move_over(form->ListBox1->viewport(), {20, 5});
+        QCOMPARE(form->StatusBar1->simpleText(), QString("Scegli l'immersione da esaminare"));
+
+        form->PageControl2->setCurrentWidget(form->Imm_dati);
+        move_over(form->min_dur->edit());
+        QCOMPARE(form->StatusBar1->simpleText(), QString("Inserisci la durata dell'immersione"));
+        move_over(form->muta);
+        QCOMPARE(form->StatusBar1->simpleText(), QString("Inserisci la durata dell'immersione"));
+        move_over(form->t_acqua->edit());
+        QCOMPARE(form->StatusBar1->simpleText(), QString("Inserisci la temperatura minima dell'acqua in C°"));
+        form->PageControl2->setCurrentWidget(form->imm_descrizioni);
+        move_over(form->tipo->viewport());
+        QCOMPARE(form->StatusBar1->simpleText(), QString());
+        QVERIFY(form->posto->toolTip().isEmpty() && form->ListBox1->toolTip().isEmpty());
+    }
+
+    void emptyLogbookDisablesTheEditor() {
+        load(Clogbook(0));
+        QCOMPARE(items(), QStringList{});
+        QVERIFY(selected_rows().isEmpty());
+        for (QWidget* p : {form->Panel2, form->Panel3, form->Panel4}) QVERIFY(!p->isEnabled());
+        QVERIFY(!form->b_tipo->isEnabled());
+        QCOMPARE(form->windowTitle(), "Quorvel >>> " + q(*dir / "in.qvl"));
+        // Nothing can reach a dive: handlers run only while there is one.
+        form->posto->setText("x");
+        QCOMPARE(form->logbook().num_imm, 0u);
+        run(&TMainForm::Inserisci1Click);
+        QVERIFY(form->Panel2->isEnabled());
+        QVERIFY(errors.messages.empty());
+    }
+
+    void focusEntrySortsAndTheClickedItemBecomesCurrent() {
+        load(logbook_of({{5, 9, 0, "e"}, {1, 14, 30, "b"}, {1, 14, 5, "a"}, {3, 8, 0, "c"}}));
+        show_active();
+        // Coming back to the window is not entering the list.
+        form->ListBox1->setFocus(Qt::ActiveWindowFocusReason);
+        QCOMPARE(items().first(), QString(" 1 - e"));
+
+        form->posto->setFocus();
+        click_item(1);
+        QCOMPARE(items(), (QStringList{" 1 - a", " 2 - b", " 3 - c", " 4 - e"}));
+        QCOMPARE(form->logbook().corrente, 1u);
+        QCOMPARE(form->posto->text(), QString("b"));
+        QCOMPARE(selected_rows(), QList<int>{1});
+
+        // An earlier date typed for "e" moves it on the next entry into the list.
+        click_item(3);
+        QLineEdit* e = form->Data->edit();
+        e->setFocus();
+        e->setCursorPosition(0);
+        QTest::keyClicks(e, "01");
+        QTest::keyClick(e, Qt::Key_Home);
+        form->ora_imm->setFocus();
+        retype(form->ora_imm->edit(), "7");
+        click_item(2);
+        QCOMPARE(items(), (QStringList{" 1 - e", " 2 - a", " 3 - b", " 4 - c"}));
+        QCOMPARE(form->logbook().corrente, 2u);
+        QCOMPARE(form->posto->text(), QString("b"));
+        QVERIFY(errors.messages.empty());
+    }
+
+    void extendedSelectionAndArrowKeys() {
+        load(logbook_of({{1, 9, 0, "a"}, {2, 9, 0, "b"}, {3, 9, 0, "c"}, {4, 9, 0, "d"}}));
+        show_active();
+        click_item(0);
+        click_item(2, Qt::ShiftModifier);
+        QCOMPARE(selected_rows(), (QList<int>{0, 1, 2}));
+        click_item(1, Qt::ControlModifier);
+        QCOMPARE(selected_rows(), (QList<int>{0, 2}));
+        click_item(1);
+        QCOMPARE(selected_rows(), QList<int>{1});
+        QTest::keyClick(form->ListBox1, Qt::Key_Down);
+        QCOMPARE(selected_rows(), QList<int>{2});
+        QCOMPARE(form->logbook().corrente, 2u);
+        QCOMPARE(form->posto->text(), QString("c"));
+        // Outside the tabs the list holds a single selection.
+        form->menuBar()->setFocus();
+        QCOMPARE(form->ListBox1->selectionMode(), QAbstractItemView::SingleSelection);
+    }
+
+    void doubleClickAndArrowsOnTheGraphTab() {
+        load(logbook_of({{1, 9, 0, "a", true}, {2, 9, 0, "b", true}, {3, 9, 0, "c"}, {4, 9, 0, "d", true}}));
+        show_active();
+        // A double click is a click, then the double-click event on the same item.
+        auto double_click = [&](int row) {
+            click_item(row);
+            QTest::mouseDClick(form->ListBox1->viewport(), Qt::LeftButton, {},
+                               form->ListBox1->visualRect(form->ListBox1->model()->index(row, 0)).center());
+        };
+        double_click(2);
+        QCOMPARE(form->PageControl1->currentWidget(), form->dati);
+        double_click(0);
+        QCOMPARE(form->PageControl1->currentWidget(), form->grafico);
+        QVERIFY(!form->StatusBar1->simplePanel());
+        QCOMPARE(form->logbook().corrente, 0u);
+
+        auto key = [&](Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), k); };
+        key(Qt::Key_Down);
+        QCOMPARE(form->logbook().corrente, 1u);
+        key(Qt::Key_Down);  // the next dive has no profile: no skipping past it
+        QCOMPARE(form->logbook().corrente, 1u);
+        key(Qt::Key_Up);
+        key(Qt::Key_Up);
+        QCOMPARE(form->logbook().corrente, 0u);
+        // The data tab shows the dive the graph showed.
+        key(Qt::Key_Down);
+        QCOMPARE(form->posto->text(), QString("b"));
+        QCOMPARE(form->ListBox1->currentIndex().row(), 1);
+    }
+
+    void screenshotsForTheEye() {
+        if (!qEnvironmentVariableIsSet("QUORVEL_SHOTS")) QSKIP("set QUORVEL_SHOTS to a folder to get the tabs as PNGs");
+        load(full_dive());
+        form->logbook().corrente = 1;
+        form->Aggiorna_Indice();
+        show_active();
+        const QString folder = qEnvironmentVariable("QUORVEL_SHOTS");
+        for (QWidget* tab : {form->Imm_data_luogo, form->Imm_dati, form->imm_descrizioni}) {
+            form->PageControl2->setCurrentWidget(tab);
+            QVERIFY(form->grab().save(folder + "/" + tab->objectName() + ".png"));
+        }
+    }
+};
+
+QTEST_MAIN(EditorTest)
+#include "editor_test.moc"
