@@ -17,11 +17,13 @@ std::optional<QString> QtFileDialogs::apri(int filter_index, const QString& file
     d.setNameFilters(apri_filters);
     d.selectNameFilter(apri_filters.value(filter_index - 1));
     d.setDefaultSuffix("qvl");
+    // The name box keeps its text from one showing to the next: the pattern a
+    // command puts there, or else the file chosen last (which Merge offers again).
     if (!file_name.isEmpty()) apri_file_name_ = file_name;
-    // A pattern in the name box works as a filter of its own in Qt's dialog.
-    if (!apri_file_name_.contains('*')) d.selectFile(apri_file_name_);
+    d.selectFile(apri_file_name_);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
-    return d.selectedFiles().first();
+    apri_file_name_ = d.selectedFiles().first();
+    return apri_file_name_;
 }
 
 std::optional<QString> QtFileDialogs::salva() {
