@@ -13,6 +13,7 @@
 
 #include "framework/dialogs.h"
 #include "framework/error_box.h"
+#include "framework/key_preview.h"
 #include "framework/menu_shortcuts.h"
 #include "framework/status_bar.h"
 #include "mainwindow/TMainForm.h"
@@ -62,8 +63,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
     connect_focus_tracking();
     connect_hints();
-    // Key preview: the window sees every key before the focused control.
-    qApp->installEventFilter(this);
+    new KeyPreview(this, [this](int key) { run_reporting_errors([&] { FormKeyDown(key); }); });
 
     ritorna_ai_dati();
     PageControl1Change();
@@ -222,11 +222,6 @@ bool enters_list(QEvent* event) {
 }  // namespace
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        // The key's first delivery: to the focused control, or to the window itself.
-        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-        if (watched == first && first->window() == this) FormKeyDown(static_cast<QKeyEvent*>(event)->key());
-    }
     hint_for_mouse_move(watched, event);
     if (watched == ListBox1 && enters_list(event)) run_reporting_errors([this] { ListBox1Enter(); });
     QTabBar* bar = PageControl1->tabBar();
