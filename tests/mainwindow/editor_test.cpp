@@ -212,6 +212,13 @@ private slots:
         QVERIFY(form->tipo->isReadOnly() && form->attivita->isReadOnly() && form->allarmi->isReadOnly());
         QVERIFY(errors.messages.empty());
 
+        // Everything edited is in the file.
+        script.salva = {q(*dir / "edited.qvl")};
+        run(&TMainForm::SalvaCome1Click);
+        Clogbook back(1);
+        back.Leggi(*dir / "edited.qvl");
+        QVERIFY(back.immersioni[0] == d);
+
         QTest::mouseClick(form->b_att, Qt::LeftButton);
         QVERIFY(att->isVisible());
     }
