@@ -1,9 +1,11 @@
 #pragma once
 
-// The dive list's items, built on demand from the logbook so that a rebuild costs
-// nothing per dive.
+// The dive list's items. A rebuild takes the texts of every dive at that moment;
+// between rebuilds the list keeps them, as a list of items does.
 
 #include <QAbstractListModel>
+#include <string>
+#include <vector>
 
 #include "logbook/Clogbook.h"
 
@@ -12,17 +14,13 @@ class DiveListModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    // Empties the list, then shows `lb` (nullptr: nothing).
-    void rebuild(const Clogbook* lb) {
-        beginResetModel();
-        logbook_ = lb;
-        endResetModel();
-    }
+    // Empties the list, then appends one item per dive of `lb` (nullptr: none).
+    void rebuild(const Clogbook* lb);
     int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() || !logbook_ ? 0 : int(logbook_->num_imm);
+        return parent.isValid() ? 0 : int(texts_.size());
     }
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    const Clogbook* logbook_ = nullptr;
+    std::vector<std::string> texts_;
 };

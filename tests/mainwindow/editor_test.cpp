@@ -196,6 +196,7 @@ private slots:
         retype(form->posto, "Ustica");
         QCOMPARE(d.posto, std::string("Ustica"));
         QCOMPARE(d.lung_posto, 6u);
+        QCOMPARE(items(), QStringList{" 1 - "});  // the item follows at the next rebuild
         retype(form->punto, "Grotta ");
         type_unicode(form->punto, QString::fromUtf8("\u20ac \U0001F41F \u0142"));
         QCOMPARE(d.punto, std::string("Grotta \x80  "));  // what 1252 cannot hold is refused

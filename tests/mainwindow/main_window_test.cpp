@@ -118,7 +118,7 @@ private slots:
         for (auto h : {&TMainForm::Carica1Click, &TMainForm::ConvertidaQuorvel101Click,
                        &TMainForm::ConvertidaDataTrak1Click, &TMainForm::Merge1Click, &TMainForm::SalvaCome1Click})
             run(h);
-        QCOMPARE(items(), QStringList{" 1 - x"});
+        QCOMPARE(form->logbook().immersioni[0].posto, std::string("x"));
         QCOMPARE(form->nomefile, QString("untitled.qvl"));
         QCOMPARE(script.apri_filters, (std::vector<int>{1, 1, 2, 1}));
         QVERIFY(errors.messages.empty());
@@ -147,7 +147,7 @@ private slots:
         QVERIFY(errors.messages[0].startsWith("Cannot open file"));
         QCOMPARE(errors.messages[1], QString("Stream read error"));
         QCOMPARE(form->logbook().num_imm, 1u);
-        QCOMPARE(items(), QStringList{" 1 - keep"});
+        QCOMPARE(form->logbook().immersioni[0].posto, std::string("keep"));
         QCOMPARE(form->nomefile, QString("untitled.qvl"));
         QCOMPARE(script.salva_shown, 0);
     }
