@@ -90,7 +90,7 @@ void TMainForm::build_tabs() {
     ListBox1->setMinimumWidth(0);
     ListBox1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     ListBox1->setFont(sans_serif(13));
-    ListBox1->setStyleSheet(QString("QListView { %1 color: black; }").arg(field_background));
+    ListBox1->setStyleSheet(QString("QListView { %1 color: black; } QListView::item { height: 16px; }").arg(field_background));
     ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     model_ = new DiveListModel(ListBox1);
     ListBox1->setModel(model_);

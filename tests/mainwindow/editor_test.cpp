@@ -118,6 +118,7 @@ private slots:
         QCOMPARE(form->RxLabel29->text(), QString("4278190096"));
         QCOMPARE(form->ListBox1->currentIndex().row(), 0);
         QCOMPARE(selected_rows(), QList<int>{0});
+        QCOMPARE(form->ListBox1->visualRect(form->ListBox1->model()->index(1, 0)).height(), 16);
     }
 
     void fillShowsEveryFieldAndWritesNothing() {
