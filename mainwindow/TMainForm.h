@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "logbook/Clogbook.h"
@@ -167,6 +168,7 @@ private:
     DiveListModel* model_;
     bool program_sets_tab_ = false;
     bool focus_in_pagecontrol_ = false;
+    QPointer<QWidget> focus_left_from_;  // focus widget when the window last lost the focus
     QHash<QObject*, QString> hints_;
 };
 

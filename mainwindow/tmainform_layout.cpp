@@ -180,7 +180,8 @@ void TMainForm::build_status_bar() {
 }
 
 void TMainForm::connect_focus_tracking() {
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (old && old->window() == this && (!now || now->window() != this)) focus_left_from_ = old;
         const bool inside = now && PageControl1->isAncestorOf(now);
         if (inside == focus_in_pagecontrol_) return;
         focus_in_pagecontrol_ = inside;
@@ -211,19 +212,22 @@ void TMainForm::PageControl1Exit() { ListBox1->setSelectionMode(QAbstractItemVie
 
 namespace {
 
-// Entering the list means the focus moving into it, not its window becoming active
-// again or a menu or pop-up closing.
-bool enters_list(QEvent* event) {
+// Entering the list means the focus moving into it, not a menu or pop-up closing, nor
+// the window becoming active again with the focus back where it was. A click into the
+// list of an inactive window arrives as that reactivation, so the widget that held the
+// focus when the window was left tells the two apart.
+bool enters_list(QEvent* event, const QWidget* list, const QWidget* left_from) {
     if (event->type() != QEvent::FocusIn) return false;
     const Qt::FocusReason r = static_cast<QFocusEvent*>(event)->reason();
-    return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason && r != Qt::MenuBarFocusReason;
+    if (r == Qt::ActiveWindowFocusReason) return left_from && left_from != list;
+    return r != Qt::PopupFocusReason && r != Qt::MenuBarFocusReason;
 }
 
 }  // namespace
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     hint_for_mouse_move(watched, event);
-    if (watched == ListBox1 && enters_list(event)) run_reporting_errors([this] { ListBox1Enter(); });
+    if (watched == ListBox1 && enters_list(event, ListBox1, focus_left_from_)) run_reporting_errors([this] { ListBox1Enter(); });
     QTabBar* bar = PageControl1->tabBar();
     if (watched == bar && event->type() == QEvent::MouseButtonPress) {
         const int i = bar->tabAt(static_cast<QMouseEvent*>(event)->position().toPoint());

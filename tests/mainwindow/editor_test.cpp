@@ -325,6 +325,39 @@ private slots:
         QVERIFY(errors.messages.empty());
     }
 
+    void clickIntoTheListOfAnInactiveWindowEntersIt() {
+        load(logbook_of({{5, 9, 0, "e"}, {1, 14, 30, "b"}}));
+        show_active();
+        form->posto->setFocus();
+        // An error box or another program takes the focus; a click into the list then
+        // focuses it only as the window comes back.
+        QWidget other;
+        const auto leave_and_come_back = [&](QWidget* target) {
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            target->setFocus(Qt::MouseFocusReason);
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        };
+        leave_and_come_back(form->ListBox1);
+        QVERIFY(form->ListBox1->hasFocus());
+        QCOMPARE(items(), (QStringList{" 1 - b", " 2 - e"}));
+
+        // Leaving the window from the list and coming back is no entry: a date made
+        // earlier meanwhile stays in its place until the list is entered.
+        QLineEdit* e = form->Data->edit();
+        e->setCursorPosition(0);
+        QTest::keyClicks(e, "09");
+        QCOMPARE(form->logbook().attuale().giorno, 9);
+        leave_and_come_back(form->ListBox1);
+        QCOMPARE(items(), (QStringList{" 1 - b", " 2 - e"}));
+        form->posto->setFocus();
+        form->ListBox1->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(items(), (QStringList{" 1 - e", " 2 - b"}));
+        QVERIFY(errors.messages.empty());
+    }
+
     void extendedSelectionAndArrowKeys() {
         load(logbook_of({{1, 9, 0, "a"}, {2, 9, 0, "b"}, {3, 9, 0, "c"}, {4, 9, 0, "d"}}));
         show_active();
