@@ -24,8 +24,12 @@ public:
     QLabel* panel(int i) const { return panels_.at(size_t(i)); }
     int panelCount() const { return int(panels_.size()); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QLabel* simple_label_;
+    QWidget* panel_row_;
     std::vector<QLabel*> panels_;
     bool simple_ = true;
 };
