@@ -3,85 +3,67 @@
 #include <random>
 #include <tuple>
 
-#include "logbook/Clogbook.h"
+#include "logbook_files.h"
+
+using Places = std::vector<std::string>;
 
 namespace {
 
-void set_dive(Clogbook& log, uint32_t i, int32_t g, int32_t m, int32_t a, int32_t h, int32_t mi, std::string tag) {
-    log.corrente = i;
-    log.set_data(g, m, a);
-    log.set_orario(h, mi);
-    log.set_posto(tag);
-}
-
-std::vector<std::string> places(const Clogbook& log) {
-    std::vector<std::string> out;
-    for (const Timmersione& d : log.immersioni) out.push_back(d.posto);
-    return out;
-}
-
-// The minimum-scan sort that gave users their order, for keys below its marker.
-std::vector<std::string> scan_sort_places(Clogbook log) {
+// The minimum scan that gave users their order: each round takes the last of the
+// dives with the smallest key.
+Places scan_sort_places(const Clogbook& log) {
     auto key = [](const Timmersione& d) {
         return std::make_tuple(uint32_t(d.anno), uint32_t(d.mese), uint32_t(d.giorno), uint32_t(d.ora_imm),
                                uint32_t(d.min_imm));
     };
-    std::vector<std::string> out;
-    for (uint32_t round = 0; round < log.num_imm; ++round) {
-        auto best = std::make_tuple(9999u, 9999u, 9999u, 99u, 99u);
-        uint32_t taken = 0;
-        for (uint32_t i = 0; i < log.num_imm; ++i)
-            if (key(log.immersioni[i]) <= best) {
-                best = key(log.immersioni[i]);
-                taken = i;
-            }
-        out.push_back(log.immersioni[taken].posto);
-        Timmersione& t = log.immersioni[taken];
-        t.anno = t.mese = t.giorno = 9998;
-        t.ora_imm = t.min_imm = 98;
+    std::vector<Timmersione> left = log.immersioni;
+    Places out;
+    while (!left.empty()) {
+        auto taken = left.begin();
+        for (auto it = left.begin(); it != left.end(); ++it)
+            if (key(*it) <= key(*taken)) taken = it;
+        out.push_back(taken->posto);
+        left.erase(taken);
     }
     return out;
 }
 
 }  // namespace
 
-TEST(Ordina, ChronologicalWithRenumberingAndCorrenteKept) {
-    Clogbook log(4);
+TEST(Ordina, LiteralCases) {
+    Clogbook log = dated({{{2, 1, 1999, 10, 0}, "second"},
+                          {{1, 1, 1999, 10, 0}, "first"},
+                          {{0, 0, 0, 0, 0}, "new"},
+                          {{1, 1, 1999, 9, 59}, "earliest dated"}});
     log.base_num = 20;
-    set_dive(log, 0, 2, 1, 1999, 10, 0, "second");
-    set_dive(log, 1, 1, 1, 1999, 10, 0, "first");
-    set_dive(log, 2, 0, 0, 0, 0, 0, "new");
-    set_dive(log, 3, 1, 1, 1999, 9, 59, "earliest dated");
     log.corrente = 1;
     log.Ordina();
-    EXPECT_EQ(places(log), (std::vector<std::string>{"new", "earliest dated", "first", "second"}));
+    EXPECT_EQ(places(log), (Places{"new", "earliest dated", "first", "second"}));
     EXPECT_EQ(log.corrente, 1u);
     for (uint32_t i = 0; i < 4; ++i) EXPECT_EQ(log.immersioni[i].nimm, 21 + int(i));
-}
 
-TEST(Ordina, EqualKeysSwapAtEverySort) {
-    Clogbook log(3);
-    set_dive(log, 0, 5, 5, 2005, 12, 0, "a");
-    set_dive(log, 1, 5, 5, 2005, 12, 0, "b");
-    set_dive(log, 2, 5, 5, 2005, 12, 0, "c");
-    log.Ordina();
-    EXPECT_EQ(places(log), (std::vector<std::string>{"c", "b", "a"}));
-    log.Ordina();
-    EXPECT_EQ(places(log), (std::vector<std::string>{"a", "b", "c"}));
-}
+    Clogbook empty(0);
+    empty.Ordina();
+    Clogbook one(1);
+    one.base_num = -5;
+    one.Ordina();
+    EXPECT_EQ(one.immersioni[0].nimm, -4);
 
-TEST(Ordina, ComparesUnsignedAndKeepsDivesBeyondTheOldMarker) {
+    Clogbook same = dated({{{5, 5, 2005, 12, 0}, "a"}, {{5, 5, 2005, 12, 0}, "b"}, {{5, 5, 2005, 12, 0}, "c"}});
+    same.Ordina();
+    EXPECT_EQ(places(same), (Places{"c", "b", "a"}));
+    same.Ordina();
+    EXPECT_EQ(places(same), (Places{"a", "b", "c"}));
+
     // A negative year reads as a huge unsigned number; years of 9999 and more used
     // to be lost by the old scan. All must survive, after the ordinary dives.
-    Clogbook log(5);
-    set_dive(log, 0, 1, 1, -1, 0, 0, "negative year");
-    set_dive(log, 1, 1, 1, 9999, 0, 0, "year 9999");
-    set_dive(log, 2, 1, 1, 2000, 0, 0, "ordinary");
-    set_dive(log, 3, 9998, 9998, 9998, 98, 98, "at the marker");
-    set_dive(log, 4, 1, 1, 1990, 0, 0, "older");
-    log.Ordina();
-    EXPECT_EQ(places(log), (std::vector<std::string>{"older", "ordinary", "at the marker", "year 9999",
-                                                     "negative year"}));
+    Clogbook wide = dated({{{1, 1, -1, 0, 0}, "negative year"},
+                           {{1, 1, 9999, 0, 0}, "year 9999"},
+                           {{1, 1, 2000, 0, 0}, "ordinary"},
+                           {{9998, 9998, 9998, 98, 98}, "at the marker"},
+                           {{1, 1, 1990, 0, 0}, "older"}});
+    wide.Ordina();
+    EXPECT_EQ(places(wide), (Places{"older", "ordinary", "at the marker", "year 9999", "negative year"}));
 }
 
 TEST(Ordina, MatchesTheMinimumScanOnRandomLogbooks) {
@@ -92,21 +74,13 @@ TEST(Ordina, MatchesTheMinimumScanOnRandomLogbooks) {
         // Few distinct values, so that equal keys are common; odd trials hold months
         // of 255 and 256, which no longer fit a byte.
         const int32_t first_month = trial % 2 ? 255 : 1;
-        for (uint32_t i = 0; i < n; ++i)
-            set_dive(log, i, 1 + rng() % 3, first_month + rng() % 2, 1998 + rng() % 2, rng() % 2, rng() % 2,
-                     std::to_string(i));
-        const auto expected = scan_sort_places(log);
+        for (uint32_t i = 0; i < n; ++i) {
+            const Key k{int32_t(1 + rng() % 3), int32_t(first_month + rng() % 2), int32_t(1998 + rng() % 2),
+                        int32_t(rng() % 2), int32_t(rng() % 2)};
+            set_dive(log, i, k, std::to_string(i));
+        }
+        const Places expected = scan_sort_places(log);
         log.Ordina();
         ASSERT_EQ(places(log), expected) << "trial " << trial;
     }
-}
-
-TEST(Ordina, EmptyAndSingleLogbooks) {
-    Clogbook empty(0);
-    empty.Ordina();
-    EXPECT_EQ(empty.num_imm, 0u);
-    Clogbook one(1);
-    one.base_num = -5;
-    one.Ordina();
-    EXPECT_EQ(one.immersioni[0].nimm, -4);
 }
