@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
-// Drives Qt's real open and save dialogs: once a dialog is up, `answer` looks at it
-// and accepts or cancels it.
+// Drives Qt's real open and save dialogs: once the next dialog is up, it is looked at,
+// then cancelled, or accepted with `choice` typed in.
 class FileDialogsTest : public QObject {
     Q_OBJECT
 
@@ -20,65 +20,45 @@ class FileDialogsTest : public QObject {
         QString suffix;
     };
 
-    static void when_shown(const std::function<void(QFileDialog*)>& answer)
+    static void answer_next(Seen& seen, const QString& choice = {})
     {
-        QTimer::singleShot(0, [answer] {
+        QTimer::singleShot(0, [&seen, choice] {
             auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             QVERIFY(d);
-            answer(d);
+            seen = {d->windowTitle(), d->findChild<QLineEdit*>("fileNameEdit")->text(),
+                    d->selectedNameFilter(), d->nameFilters(), d->defaultSuffix()};
+            if (choice.isEmpty())
+                return d->reject();
+            d->selectFile(choice);
+            QMetaObject::invokeMethod(d, "accept");
         });
     }
 
-    static Seen look(QFileDialog* d)
-    {
-        return {d->windowTitle(), d->findChild<QLineEdit*>("fileNameEdit")->text(), d->selectedNameFilter(),
-                d->nameFilters(), d->defaultSuffix()};
-    }
-
-    static QString touch(const QTemporaryDir& dir, const QString& name)
-    {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        return path;
-    }
-
 private slots:
-    void openDialogShowsPatternAndFilterOfEachCommand()
+    void openDialogShowsPatternAndFilterElseTheFileChosenLast()
     {
+        QTemporaryDir dir;
+        const QString chosen = dir.filePath("diario.qvl");
+        QVERIFY(QFile(chosen).open(QIODevice::WriteOnly));
         QWidget parent;
         QtFileDialogs dialogs(&parent);
         Seen seen;
-        when_shown([&](QFileDialog* d) { seen = look(d); d->reject(); });
+        answer_next(seen);
         QVERIFY(!dialogs.apri(2, "*.log"));
         QCOMPARE(seen.name_box, QString("*.log"));
         QCOMPARE(seen.filter, QString("Datatrak Logbook (*.log)"));
         QCOMPARE(seen.filters, QStringList({"Quorvel Logbook (*.qvl)", "Datatrak Logbook (*.log)"}));
         QCOMPARE(seen.suffix, QString("qvl"));
 
-        when_shown([&](QFileDialog* d) { seen = look(d); d->reject(); });
-        QVERIFY(!dialogs.apri(1, "*.qvl"));
+        answer_next(seen, chosen);
+        QCOMPARE(dialogs.apri(1, "*.qvl").value_or(QString()), chosen);
         QCOMPARE(seen.name_box, QString("*.qvl"));
         QCOMPARE(seen.filter, QString("Quorvel Logbook (*.qvl)"));
-    }
-
-    void openDialogWithoutPatternOffersTheFileChosenLast()
-    {
-        QTemporaryDir dir;
-        const QString chosen = touch(dir, "diario.qvl");
-        QWidget parent;
-        QtFileDialogs dialogs(&parent);
-        when_shown([&](QFileDialog* d) { d->selectFile(chosen); QMetaObject::invokeMethod(d, "accept"); });
-        QCOMPARE(dialogs.apri(1, "*.qvl").value_or(QString()), chosen);
-
-        Seen seen;
-        when_shown([&](QFileDialog* d) { seen = look(d); d->reject(); });
-        QVERIFY(!dialogs.apri(1, QString()));
-        QCOMPARE(seen.name_box, QString("diario.qvl"));
-        // A cancelled dialog leaves the box as it was.
-        when_shown([&](QFileDialog* d) { seen = look(d); d->reject(); });
-        QVERIFY(!dialogs.apri(1, QString()));
-        QCOMPARE(seen.name_box, QString("diario.qvl"));
+        for (int i = 0; i < 2; ++i) { // a cancelled dialog leaves the box as it was
+            answer_next(seen);
+            QVERIFY(!dialogs.apri(1, QString()));
+            QCOMPARE(seen.name_box, QString("diario.qvl"));
+        }
     }
 
     void saveDialogTitleFilterAndDefaultExtension()
@@ -87,17 +67,13 @@ private slots:
         QWidget parent;
         QtFileDialogs dialogs(&parent);
         Seen seen;
-        when_shown([&](QFileDialog* d) {
-            seen = look(d);
-            d->selectFile(dir.filePath("nuovo"));
-            QMetaObject::invokeMethod(d, "accept");
-        });
+        answer_next(seen, dir.filePath("nuovo"));
         QCOMPARE(dialogs.salva().value_or(QString()), dir.filePath("nuovo.qvl"));
         QCOMPARE(seen.title, QString("Salva in formato Quorvel"));
         QCOMPARE(seen.filters, QStringList({"Quorvel Logbook (*.qvl)"}));
     }
 };
 
-static RegisterWidgetTest<FileDialogsTest> file_dialogs_test;
+static RegisterWidgetTest<FileDialogsTest> registered;
 
 #include "file_dialogs_test.moc"

@@ -4,31 +4,24 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QObject>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
 
-using WidgetTestFactory = std::function<std::unique_ptr<QObject>()>;
-
-std::vector<WidgetTestFactory>& widget_tests();
+std::vector<std::function<std::unique_ptr<QObject>()>>& widget_tests();
 
 template <class Test>
 struct RegisterWidgetTest {
-    RegisterWidgetTest()
-    {
-        widget_tests().push_back([] { return std::make_unique<Test>(); });
-    }
+    RegisterWidgetTest() { widget_tests().push_back([] { return std::make_unique<Test>(); }); }
 };
 
 // Types any characters, also those QTest::keyClicks cannot (outside Latin-1).
 inline void type_text(QWidget* widget, const QString& text)
 {
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(widget, &release);
-    }
+    for (const QChar c : text)
+        for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(widget, &event);
+        }
 }

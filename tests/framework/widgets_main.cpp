@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QTest>
 
-std::vector<WidgetTestFactory>& widget_tests()
+std::vector<std::function<std::unique_ptr<QObject>()>>& widget_tests()
 {
-    static std::vector<WidgetTestFactory> tests;
+    static std::vector<std::function<std::unique_ptr<QObject>()>> tests;
     return tests;
 }
 
@@ -13,9 +13,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     int failures = 0;
-    for (const auto& make : widget_tests()) {
-        const auto test = make();
-        failures += QTest::qExec(test.get(), argc, argv);
-    }
+    for (const auto& make : widget_tests())
+        failures += QTest::qExec(make().get(), argc, argv);
     return failures == 0 ? 0 : 1;
 }
