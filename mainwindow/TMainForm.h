@@ -148,7 +148,7 @@ private:
     // With no dive there is nothing to edit: the fields are disabled.
     void abilita_editor();
     bool ha_immersioni() const { return logbook_ && logbook_->num_imm > 0; }
-    // Puts the list's focus item and selection on corrente (a click follows).
+    // Puts the list's focus item and selection on corrente; no click follows.
     void seleziona_corrente();
     // Prepares and draws the current dive's profile on the graph tab.
     void graficoEnter();
@@ -167,6 +167,7 @@ private:
     std::unique_ptr<YesNoQuestion> question_;
     DiveListModel* model_;
     bool program_sets_tab_ = false;
+    bool program_selects_ = false;
     bool focus_in_pagecontrol_ = false;
     QPointer<QWidget> focus_left_from_;  // focus widget when the window last lost the focus
     QHash<QObject*, QString> hints_;

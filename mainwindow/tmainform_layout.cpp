@@ -95,7 +95,9 @@ void TMainForm::build_tabs() {
     model_ = new DiveListModel(ListBox1);
     ListBox1->setModel(model_);
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    connect(ListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ListBox1Click(); });
+    connect(ListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        if (!program_selects_) ListBox1Click();
+    });
     connect(ListBox1, &QAbstractItemView::doubleClicked, this, [this] { ListBox1DblClick(); });
     ListBox1->installEventFilter(this);
     row->addWidget(ListBox1, 1);

@@ -49,8 +49,10 @@ void TMainForm::ListBox1Enter() {
 }
 
 void TMainForm::seleziona_corrente() {
+    program_selects_ = true;
     ListBox1->selectionModel()->setCurrentIndex(model_->index(int(logbook_->corrente)),
                                                 QItemSelectionModel::ClearAndSelect);
+    program_selects_ = false;
 }
 
 bool TMainForm::FormKeyDown(int key) {
@@ -64,6 +66,7 @@ bool TMainForm::FormKeyDown(int key) {
     logbook_->corrente = next;
     // The data tab shows the dive the graph shows, so an edit there lands in the dive seen.
     seleziona_corrente();
+    Aggiorna_Dati_Form(next);
     graficoEnter();
     return true;
 }
