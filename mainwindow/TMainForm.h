@@ -98,9 +98,9 @@ public:
     void ListBox1Click();
     void ListBox1DblClick();
     void ListBox1Enter();
-    // Up/Down on the graph tab step through neighbouring dives with a profile; true
-    // when the key was used (it is passed on to the focused control all the same).
-    bool FormKeyDown(int key);
+    // Up/Down on the graph tab step through neighbouring dives with a profile; the key
+    // goes on to the focused control all the same.
+    void FormKeyDown(int key);
 
     void DataChange();
     void ora_immChange();
@@ -143,8 +143,8 @@ private:
     void build_descrizioni();
     void connect_editor();
     void connect_hints();
-    // The status bar's hint for a mouse move over `watched`; true when it had one.
-    bool hint_for_mouse_move(QObject* watched, QEvent* event);
+    // The status bar's hint for a mouse move over `watched`.
+    void hint_for_mouse_move(QObject* watched, QEvent* event);
     // With no dive there is nothing to edit: the fields are disabled.
     void abilita_editor();
     bool ha_immersioni() const { return logbook_ && logbook_->num_imm > 0; }

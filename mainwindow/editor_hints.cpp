@@ -46,11 +46,11 @@ void TMainForm::connect_hints() {
     }
 }
 
-bool TMainForm::hint_for_mouse_move(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseMove) return false;
+void TMainForm::hint_for_mouse_move(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseMove) return;
     if (auto it = hints_.constFind(watched); it != hints_.constEnd()) {
         StatusBar1->setSimpleText(*it);
-        return true;
+        return;
     }
     // A move over a label or a control without a hint arrives here too; only the
     // panel's own surface empties the text.
@@ -58,8 +58,6 @@ bool TMainForm::hint_for_mouse_move(QObject* watched, QEvent* event) {
         auto* panel = static_cast<QWidget*>(watched);
         if (!panel->childAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
             StatusBar1->setSimpleText(QString());
-            return true;
         }
     }
-    return false;
 }

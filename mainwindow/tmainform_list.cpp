@@ -55,20 +55,19 @@ void TMainForm::seleziona_corrente() {
     program_selects_ = false;
 }
 
-bool TMainForm::FormKeyDown(int key) {
-    if (PageControl1->currentWidget() != grafico || !ha_immersioni()) return false;
+void TMainForm::FormKeyDown(int key) {
+    if (PageControl1->currentWidget() != grafico || !ha_immersioni()) return;
     const uint32_t c = logbook_->corrente;
     uint32_t next;
     if (key == Qt::Key_Down && c + 1 < logbook_->num_imm) next = c + 1;
     else if (key == Qt::Key_Up && c > 0) next = c - 1;
-    else return false;
-    if (logbook_->immersioni[next].lung_profilo == 0) return false;
+    else return;
+    if (logbook_->immersioni[next].lung_profilo == 0) return;
     logbook_->corrente = next;
     // The data tab shows the dive the graph shows, so an edit there lands in the dive seen.
     seleziona_corrente();
     Aggiorna_Dati_Form(next);
     graficoEnter();
-    return true;
 }
 
 void TMainForm::graficoEnter() {
