@@ -1,0 +1,114 @@
+#include "framework/painter_canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "framework/codec.h"
+
+namespace {
+
+// Where the Windows faces are missing, faces of the same kind and width.
+void install_font_substitutes() {
+    static const bool installed = [] {
+        QFont::insertSubstitution("SmallFont", "DejaVu Sans");
+        QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+        return true;
+    }();
+    (void)installed;
+}
+
+QRect between(int left, int top, int right, int bottom) {
+    // Right and bottom are excluded, as everywhere on the Canvas.
+    return QRect(left, top, right - left, bottom - top);
+}
+
+}  // namespace
+
+PainterCanvas::PainterCanvas(QPainter* painter, QColor background, QColor text)
+    : painter_(painter), background_(background), text_(text), pen_(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin) {
+    install_font_substitutes();
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+}
+
+void PainterCanvas::use_pen() {
+    if (!pen_changed_) return;
+    painter_->setPen(pen_);
+    pen_changed_ = false;
+}
+
+void PainterCanvas::use_font() {
+    if (!font_changed_) return;
+    painter_->setFont(font_);
+    font_changed_ = false;
+}
+
+void PainterCanvas::fillBackground(int left, int top, int right, int bottom) {
+    painter_->fillRect(between(left, top, right, bottom), background_);
+}
+
+void PainterCanvas::rectangle(int left, int top, int right, int bottom) {
+    use_pen();
+    painter_->setBrush(background_);
+    // The outline runs through the outermost pixels, centred on them like the pen of a line.
+    painter_->drawRect(QRectF(left, top, right - left - 1, bottom - top - 1));
+    painter_->setBrush(Qt::NoBrush);
+}
+
+void PainterCanvas::moveTo(int x, int y) { at_ = QPoint(x, y); }
+
+void PainterCanvas::lineTo(int x, int y) {
+    use_pen();
+    const QPoint to(x, y);
+    painter_->drawLine(at_, to);
+    at_ = to;
+}
+
+void PainterCanvas::textOut(int x, int y, const std::string& text) {
+    use_font();
+    const QString shown = decode_1252(text);
+    const QFontMetrics metrics = painter_->fontMetrics();
+    painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(shown), metrics.height()), background_);
+    painter_->setPen(text_);
+    painter_->drawText(x, y + metrics.ascent(), shown);
+    pen_changed_ = true;
+}
+
+int PainterCanvas::textHeight(const std::string&) {
+    use_font();
+    return painter_->fontMetrics().height();
+}
+
+void PainterCanvas::setPenColour(Rgb colour) {
+    const QColor c(colour.red, colour.green, colour.blue);
+    if (pen_.color() == c) return;
+    pen_.setColor(c);
+    pen_changed_ = true;
+}
+
+void PainterCanvas::setPenWidth(int pixels) {
+    if (pen_.width() == pixels) return;
+    pen_.setWidth(pixels);
+    pen_changed_ = true;
+}
+
+void PainterCanvas::setPenStyle(PenStyle style) {
+    const Qt::PenStyle s = style == PenStyle::dash_dot ? Qt::DashDotLine : Qt::SolidLine;
+    if (pen_.style() == s) return;
+    pen_.setStyle(s);
+    pen_changed_ = true;
+}
+
+void PainterCanvas::setFontFace(const std::string& face) {
+    font_.setFamily(decode_1252(face));
+    font_changed_ = true;
+}
+
+void PainterCanvas::setFontSize(int points) {
+    if (points > 0) font_.setPointSize(points);
+    font_changed_ = true;
+}
+
+void PainterCanvas::setFontBold(bool bold) {
+    font_.setBold(bold);
+    font_changed_ = true;
+}
