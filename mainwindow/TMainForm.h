@@ -26,6 +26,7 @@ class ComboField;
 class TextField;
 class TextMemo;
 class QToolButton;
+class PrintDialog;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -36,9 +37,15 @@ public:
     // Seams: the main window keeps ownership; tests install scripted ones.
     void set_file_dialogs(std::unique_ptr<FileDialogs> d);
     void set_question(std::unique_ptr<YesNoQuestion> q);
+    void set_print_dialog(std::unique_ptr<PrintDialog> d);
 
     Clogbook& logbook() { return *logbook_; }
     QString nomefile;
+
+    // The print choices, written by "Stampa" of the print-choice dialog.
+    int32_t stampa_quali = 0;  // 0: the selected dives, 1: all
+    int32_t stampa_cosa = 0;   // 0: description, 1: description and profile graph
+    std::string nome_corto;    // nomefile without its folder, as the pages print it
 
     // Controls, named as the program names them.
     QTabWidget* PageControl1;
@@ -79,6 +86,8 @@ public:
     void Aggiorna_Indice();
     // Shows dive i (always corrente) in the editor without writing anything back.
     void Aggiorna_Dati_Form(uint32_t i);
+    // The system print dialog, then one page for each dive to print.
+    void Stampa_Logbook();
 
     // Handlers.
     void Nuovo1Click();
@@ -165,6 +174,7 @@ private:
     std::unique_ptr<Clogbook> logbook_;
     std::unique_ptr<FileDialogs> dialogs_;
     std::unique_ptr<YesNoQuestion> question_;
+    std::unique_ptr<PrintDialog> print_dialog_;  // Qt's, made at the first job unless a test set one
     DiveListModel* model_;
     bool program_sets_tab_ = false;
     bool program_selects_ = false;

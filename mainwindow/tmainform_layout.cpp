@@ -15,6 +15,7 @@
 #include "framework/error_box.h"
 #include "framework/key_preview.h"
 #include "framework/menu_shortcuts.h"
+#include "framework/print_dialog.h"
 #include "framework/status_bar.h"
 #include "mainwindow/TMainForm.h"
 #include "mainwindow/dive_list_model.h"

@@ -1,0 +1,206 @@
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "form_fixture.h"
+#include "framework/print_dialog.h"
+
+namespace {
+
+// The print dialog's answers: a PDF file to print to, or a cancel.
+struct PrintScript {
+    std::optional<QString> pdf;
+    int shown = 0;
+    QString offered;
+};
+
+class ScriptedPrintDialog : public PrintDialog {
+public:
+    explicit ScriptedPrintDialog(PrintScript& s) : s_(s) {}
+    bool esegui(QPrinter& printer, const QString& pdf_name) override {
+        ++s_.shown;
+        s_.offered = pdf_name;
+        if (!s_.pdf) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*s_.pdf);
+        return true;
+    }
+
+private:
+    PrintScript& s_;
+};
+
+QString run_tool(const char* tool, const QStringList& args) {
+    QProcess p;
+    p.start(tool, args);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdf_pages(const QString& pdf) {
+    static const QRegularExpression pages("^Pages:\\s+(\\d+)$", QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = pages.match(run_tool(PDFINFO, {pdf}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QString pdf_text(const QString& pdf) { return run_tool(PDFTOTEXT, {"-layout", pdf, "-"}); }
+
+QRadioButton* item(QGroupBox* group, int i) { return group->findChildren<QRadioButton*>().at(i); }
+
+}  // namespace
+
+class PrintTest : public QObject, FormFixture {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        set_up();
+        print = PrintScript{};
+        form->set_print_dialog(std::make_unique<ScriptedPrintDialog>(print));
+        form->show();
+    }
+    void cleanup() { tear_down(); }
+
+    void dialogShownWithoutModalityOrTabChange() {
+        QCOMPARE(DialogStampa->windowTitle(), QString("Scegli Cosa Stampare"));
+        QCOMPARE(DialogStampa->size(), QSize(217, 210));
+        QCOMPARE(DialogStampa->pos(), QPoint(352, 183));
+        QCOMPARE(DialogStampa->RadioGroup1->title(), QString("Quali Immersioni"));
+        QCOMPARE(item(DialogStampa->RadioGroup1, 0)->text(), QString("Solo Immersioni Selezionate"));
+        QCOMPARE(item(DialogStampa->RadioGroup1, 1)->text(), QString("Tutte le Immersioni"));
+        QCOMPARE(DialogStampa->RadioGroup2->title(), QString("Cosa Stampare"));
+        QCOMPARE(item(DialogStampa->RadioGroup2, 0)->text(), QString("Descrizione"));
+        QCOMPARE(item(DialogStampa->RadioGroup2, 1)->text(), QString("Testo e Grafico"));
+        QCOMPARE(DialogStampa->BitBtn1->text(), QString("Stampa"));
+        QCOMPARE(DialogStampa->BitBtn2->text(), QString("Cancel"));
+        QCOMPARE(DialogStampa->RadioGroup1Index(), 0);
+        QCOMPARE(DialogStampa->RadioGroup2Index(), 0);
+
+        QWidget* tab = form->PageControl2->currentWidget();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(form->ListBox1, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(DialogStampa->isVisible());
+        QVERIFY(!DialogStampa->isModal());
+        QCOMPARE(form->PageControl2->currentWidget(), tab);
+        QCOMPARE(form->PageControl1->currentWidget(), form->dati);
+    }
+
+    void cancelAndEscapeKeepTheMainWindowsChoices() {
+        run(&TMainForm::Stampa2Click);
+        QTest::mouseClick(item(DialogStampa->RadioGroup2, 1), Qt::LeftButton);
+        QTest::mouseClick(DialogStampa->BitBtn2, Qt::LeftButton);
+        QVERIFY(DialogStampa->isHidden());
+        QCOMPARE(form->stampa_cosa, 0);
+
+        run(&TMainForm::Stampa2Click);
+        QTest::keyClick(item(DialogStampa->RadioGroup2, 1), Qt::Key_Escape);
+        QVERIFY(DialogStampa->isHidden());
+        QCOMPARE(form->stampa_cosa, 0);
+        QCOMPARE(print.shown, 0);
+    }
+
+    void cancelledPrintDialogPrintsNothingAndKeepsTheChoices() {
+        run(&TMainForm::Stampa2Click);
+        QTest::mouseClick(item(DialogStampa->RadioGroup1, 1), Qt::LeftButton);
+        QTest::mouseClick(item(DialogStampa->RadioGroup2, 1), Qt::LeftButton);
+        QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+        QCOMPARE(print.shown, 1);
+        QVERIFY(DialogStampa->isHidden());
+        QCOMPARE(form->stampa_quali, 1);
+        QCOMPARE(form->stampa_cosa, 1);
+        QCOMPARE(form->nome_corto, std::string("untitled.qvl"));
+        QCOMPARE(print.offered, QDir::current().filePath("untitled.pdf"));
+
+        // Shown again, the dialog still holds the last choices.
+        run(&TMainForm::Stampa2Click);
+        QCOMPARE(DialogStampa->RadioGroup1Index(), 1);
+        QCOMPARE(DialogStampa->RadioGroup2Index(), 1);
+        QVERIFY(errors.messages.empty());
+    }
+
+    void selectedDivesInLogbookOrderOnePageEach() {
+        load(logbook_of(9));
+        const QString pdf = q(*dir / "three.pdf");
+        print.pdf = pdf;
+        run(&TMainForm::Stampa2Click);
+        // Selected while the dialog is open, in the order 7, 2, 5.
+        click_row(7, Qt::NoModifier);
+        for (int row : {2, 5}) click_row(row, Qt::ControlModifier);
+        QTest::mouseClick(item(DialogStampa->RadioGroup2, 1), Qt::LeftButton);
+        QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+        QVERIFY2(errors.messages.empty(), errors.messages.empty() ? "" : qPrintable(errors.messages.front()));
+
+        QCOMPARE(pdf_pages(pdf), 3);
+        const QString text = pdf_text(pdf);
+        const qsizetype two = text.indexOf("Immersione: 3"), five = text.indexOf("Immersione: 6"),
+                        seven = text.indexOf("Immersione: 8");
+        QVERIFY(two >= 0 && two < five && five < seven);
+        QVERIFY(!text.contains("Immersione: 1 "));
+        QVERIFY(text.contains("in.qvl"));  // the file name without its folder
+        QVERIFY(text.contains("Prof. Media: 10 mt"));
+        QCOMPARE(form->nome_corto, std::string("in.qvl"));
+    }
+
+    void allDivesAndNothingToPrint() {
+        load(logbook_of(4));
+        print.pdf = q(*dir / "all.pdf");
+        run(&TMainForm::Stampa2Click);
+        QTest::mouseClick(item(DialogStampa->RadioGroup1, 1), Qt::LeftButton);
+        QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+        QCOMPARE(pdf_pages(*print.pdf), 4);
+        QVERIFY(!pdf_text(*print.pdf).contains("Prof. Media"));
+
+        // No dive selected: the dialog ran, but no job and no file.
+        print.pdf = q(*dir / "none.pdf");
+        form->ListBox1->selectionModel()->clearSelection();
+        run(&TMainForm::Stampa2Click);
+        QTest::mouseClick(item(DialogStampa->RadioGroup1, 0), Qt::LeftButton);
+        QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+        QCOMPARE(print.shown, 2);
+        QVERIFY(!QFile::exists(*print.pdf));
+        QVERIFY(DialogStampa->isHidden());
+    }
+
+    void printerFailureGoesToTheErrorBox() {
+        print.pdf = q(*dir / "no such folder" / "out.pdf");
+        run(&TMainForm::Stampa2Click);
+        QTest::mouseClick(item(DialogStampa->RadioGroup1, 1), Qt::LeftButton);
+        QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+        QCOMPARE(errors.messages.size(), size_t(1));
+        QCOMPARE(errors.messages.front(), "Cannot create file " + *print.pdf);
+    }
+
+private:
+    PrintScript print;
+
+    // Dives numbered 1..n, each with ten minutes of profile at 10 m.
+    static Clogbook logbook_of(uint32_t n) {
+        Clogbook lb(n);
+        for (uint32_t i = 0; i < n; ++i) {
+            lb.corrente = i;
+            lb.set_nimm();
+            lb.set_data(int32_t(i + 1), 3, 2021);
+            lb.set_computer(30);
+            std::string profile(22, '\x11');
+            for (int g = 0; g < 10; ++g) profile += std::string("\x10\xFF\x10\xFF\x10\xFF\x33", 7);
+            lb.set_profilo(profile);
+        }
+        return lb;
+    }
+
+    void click_row(int row, Qt::KeyboardModifiers modifiers) {
+        QListView* list = form->ListBox1;
+        const QRect r = list->visualRect(list->model()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, r.center());
+    }
+};
+
+QTEST_MAIN(PrintTest)
+#include "print_test.moc"
