@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int kPdfDpi = 300;
+
 // The page's face is a Windows name; a fresh Debian has Liberation Serif (the
 // metrics of Times New Roman), else DejaVu Serif. Without this fontconfig picks a
 // sans face for a name it does not know.
@@ -33,6 +35,9 @@ void stampa_pagine(QPrinter& printer, const Clogbook& logbook, const std::vector
     if (dives.empty()) return;
     install_page_font();
     printer.setDocName(QString());
+    // A PDF file has no resolution of its own; the page's pixel sizes (20-pixel
+    // insets, 1- and 3-pixel lines) were made for a 300-dpi laser printer.
+    if (printer.outputFormat() == QPrinter::PdfFormat) printer.setResolution(kPdfDpi);
     QPainter painter;
     if (!painter.begin(&printer)) printer_failed(printer);
     PainterCanvas canvas(&painter, Qt::white, Qt::black);

@@ -11,6 +11,7 @@
 
 #include "form_fixture.h"
 #include "framework/print_dialog.h"
+#include "realistic_dive.h"
 
 namespace {
 
@@ -166,6 +167,30 @@ private slots:
         QCOMPARE(print.shown, 2);
         QVERIFY(!QFile::exists(*print.pdf));
         QVERIFY(DialogStampa->isHidden());
+    }
+
+    // Both modes of an imported dive; QUORVEL_SHOTS_DIR keeps the two PDFs to look at.
+    void importedDiveInBothModes() {
+        Clogbook lb(1);
+        fill_realistic_dive(lb);
+        lb.set_nimm();
+        load(lb);
+        for (int cosa : {0, 1}) {
+            const QString pdf = q(*dir / (cosa ? "grafico.pdf" : "descrizione.pdf"));
+            print.pdf = pdf;
+            run(&TMainForm::Stampa2Click);
+            QTest::mouseClick(item(DialogStampa->RadioGroup1, 1), Qt::LeftButton);
+            QTest::mouseClick(item(DialogStampa->RadioGroup2, cosa), Qt::LeftButton);
+            QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+            QCOMPARE(pdf_pages(pdf), 1);
+            const QString text = pdf_text(pdf);
+            if (qEnvironmentVariableIsSet("QUORVEL_SHOTS_DIR"))
+                QFile::copy(pdf, QDir(qEnvironmentVariable("QUORVEL_SHOTS_DIR")).filePath(QFileInfo(pdf).fileName()));
+            QVERIFY(text.contains(QString::fromUtf8("Attività: Foto Osservazione, In gruppo, Foto/Video,")));
+            QVERIFY(text.contains("Anna RossiPaolo Bianchi"));
+            QCOMPARE(text.contains("Consumo Aria: "), cosa == 1);
+            QCOMPARE(text.contains("Prof. Media: "), cosa == 1);
+        }
     }
 
     void printerFailureGoesToTheErrorBox() {
