@@ -109,9 +109,7 @@ private slots:
 
     void cancelledPrintDialogPrintsNothingAndKeepsTheChoices() {
         run(&TMainForm::Stampa2Click);
-        QTest::mouseClick(item(DialogStampa->RadioGroup1, 1), Qt::LeftButton);
-        QTest::mouseClick(item(DialogStampa->RadioGroup2, 1), Qt::LeftButton);
-        QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+        press_stampa(1, 1);
         QCOMPARE(print.shown, 1);
         QVERIFY(DialogStampa->isHidden());
         QCOMPARE(form->stampa_quali, 1);
@@ -134,8 +132,7 @@ private slots:
         // Selected while the dialog is open, in the order 7, 2, 5.
         click_row(7, Qt::NoModifier);
         for (int row : {2, 5}) click_row(row, Qt::ControlModifier);
-        QTest::mouseClick(item(DialogStampa->RadioGroup2, 1), Qt::LeftButton);
-        QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+        press_stampa(0, 1);
         QVERIFY2(errors.messages.empty(), errors.messages.empty() ? "" : qPrintable(errors.messages.front()));
 
         QCOMPARE(pdf_pages(pdf), 3);
@@ -153,8 +150,7 @@ private slots:
         load(logbook_of(4));
         print.pdf = q(*dir / "all.pdf");
         run(&TMainForm::Stampa2Click);
-        QTest::mouseClick(item(DialogStampa->RadioGroup1, 1), Qt::LeftButton);
-        QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+        press_stampa(1, 0);
         QCOMPARE(pdf_pages(*print.pdf), 4);
         QVERIFY(!pdf_text(*print.pdf).contains("Prof. Media"));
 
@@ -162,8 +158,7 @@ private slots:
         print.pdf = q(*dir / "none.pdf");
         form->ListBox1->selectionModel()->clearSelection();
         run(&TMainForm::Stampa2Click);
-        QTest::mouseClick(item(DialogStampa->RadioGroup1, 0), Qt::LeftButton);
-        QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+        press_stampa(0, 0);
         QCOMPARE(print.shown, 2);
         QVERIFY(!QFile::exists(*print.pdf));
         QVERIFY(DialogStampa->isHidden());
@@ -179,9 +174,7 @@ private slots:
             const QString pdf = q(*dir / (cosa ? "grafico.pdf" : "descrizione.pdf"));
             print.pdf = pdf;
             run(&TMainForm::Stampa2Click);
-            QTest::mouseClick(item(DialogStampa->RadioGroup1, 1), Qt::LeftButton);
-            QTest::mouseClick(item(DialogStampa->RadioGroup2, cosa), Qt::LeftButton);
-            QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+            press_stampa(1, cosa);
             QCOMPARE(pdf_pages(pdf), 1);
             const QString text = pdf_text(pdf);
             if (qEnvironmentVariableIsSet("QUORVEL_SHOTS_DIR"))
@@ -190,20 +183,28 @@ private slots:
             QVERIFY(text.contains("Anna RossiPaolo Bianchi"));
             QCOMPARE(text.contains("Consumo Aria: "), cosa == 1);
             QCOMPARE(text.contains("Prof. Media: "), cosa == 1);
+            // "TmsRmn" is no face here: a serif face stands in, not fontconfig's sans default.
+            QVERIFY(run_tool(PDFFONTS, {pdf}).contains("LiberationSerif"));
         }
     }
 
     void printerFailureGoesToTheErrorBox() {
         print.pdf = q(*dir / "no such folder" / "out.pdf");
         run(&TMainForm::Stampa2Click);
-        QTest::mouseClick(item(DialogStampa->RadioGroup1, 1), Qt::LeftButton);
-        QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+        press_stampa(1, 0);
         QCOMPARE(errors.messages.size(), size_t(1));
         QCOMPARE(errors.messages.front(), "Cannot create file " + *print.pdf);
     }
 
 private:
     PrintScript print;
+
+    // Chooses the items of the shown dialog and presses "Stampa".
+    static void press_stampa(int quali, int cosa) {
+        QTest::mouseClick(item(DialogStampa->RadioGroup1, quali), Qt::LeftButton);
+        QTest::mouseClick(item(DialogStampa->RadioGroup2, cosa), Qt::LeftButton);
+        QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+    }
 
     // Dives numbered 1..n, each with ten minutes of profile at 10 m.
     static Clogbook logbook_of(uint32_t n) {
