@@ -1,6 +1,7 @@
 #include "export/uddf_export.h"
 
 #include <QXmlStreamWriter>
+#include <charconv>
 
 #include "export/atomic_device.h"
 #include "export/dive_texts.h"
@@ -28,6 +29,14 @@ QString testo(const std::string& bytes_1252) {
 }
 
 QString numero(double v) { return QString::fromStdString(format_general(v, '.')); }
+
+// The shortest text that reads back as the same number; the samples' depths and times
+// are small and finite, so it is the general format's text too.
+void aggiungi_numero(std::string& out, double v) {
+    char buffer[32];
+    const auto fine = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+    out.append(buffer, fine);
+}
 
 QString id(const char* tipo, std::size_t n) { return QString("%1_%2").arg(tipo).arg(n + 1); }
 
@@ -149,14 +158,26 @@ private:
         if (d.lung_profilo == 0) return;
         decode_profile(d, profilo_);
         w_.writeStartElement("samples");
+        w_.writeCharacters(QString());  // closes the start tag before the bytes below
+        // A profile can hold thousands of samples made of numbers and fixed keywords
+        // only, nothing to escape: they go to the device as bytes, after everything the
+        // writer (which keeps no buffer of its own) has passed on.
+        punti_.clear();
         for (std::size_t k = 0; k <= profilo_.n; ++k) {
-            w_.writeStartElement("waypoint");
-            w_.writeTextElement("depth", numero(profilo_.depth[k]));
-            w_.writeTextElement("divetime", numero(secondi_per_campione * double(k)));
-            for (const Allarme& a : allarmi)
-                if (profilo_.flags[k] & a.bit) w_.writeTextElement("alarm", a.parola);
-            w_.writeEndElement();
+            punti_ += "<waypoint><depth>";
+            aggiungi_numero(punti_, profilo_.depth[k]);
+            punti_ += "</depth><divetime>";
+            aggiungi_numero(punti_, secondi_per_campione * double(k));
+            punti_ += "</divetime>";
+            for (const Allarme& a : allarmi) {
+                if (!(profilo_.flags[k] & a.bit)) continue;
+                punti_ += "<alarm>";
+                punti_ += a.parola;
+                punti_ += "</alarm>";
+            }
+            punti_ += "</waypoint>";
         }
+        w_.device()->write(punti_.data(), qint64(punti_.size()));
         w_.writeEndElement();
     }
 
@@ -204,6 +225,7 @@ private:
     const Clogbook& lb_;
     IndiceUddf indice_;
     DecodedProfile profilo_;
+    std::string punti_;
 };
 
 }  // namespace
