@@ -112,6 +112,11 @@ TEST(UddfExport, WellFormedWithEveryDiveSiteAndBuddyAndResolvingReferences) {
     for (const QString& ref : p.refs) EXPECT_TRUE(p.ids.count(ref)) << ref.toStdString();
     EXPECT_EQ(p.in_dive(1, "informationbeforedive/link").size(), 3u) << "site and two buddies";
     EXPECT_EQ(p.in_dive(0, "informationbeforedive/link").size(), 0u);
+
+    // A logbook without dives: the owner alone, no empty sections.
+    const Parsed empty = parse(uddf_of(Clogbook(0)));
+    EXPECT_TRUE(empty.error.isEmpty());
+    EXPECT_EQ(empty.elements.size(), 10u) << "uddf; generator and its 3; diver, owner, personal and its 2";
 }
 
 TEST(UddfExport, ValuesInSiUnitsAndAbsentWhereNotReal) {
