@@ -36,6 +36,7 @@ void BM_EsportaUDDF(benchmark::State& state) {
     const Clogbook& log = logbook_of(uint32_t(state.range(0)));
     for (auto _ : state) esporta_uddf(log, bench_file("export.uddf"), "2026-12-07T15:00:00");
     state.counters["MB"] = double(std::filesystem::file_size(bench_file("export.uddf"))) / 1e6;
+    std::filesystem::remove(bench_file("export.uddf"));  // over a gigabyte
 }
 
 void BM_EsportaCSV(benchmark::State& state) {

@@ -113,10 +113,9 @@ uint64_t file_size_of(const std::filesystem::path& path) {
     return static_cast<uint64_t>(info.st_size);
 }
 
-AtomicFile::AtomicFile(const std::filesystem::path& path) : path_(path) {
-    std::filesystem::path folder = path.parent_path();
-    if (folder.empty()) folder = ".";
-    std::string name = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+AtomicFile::AtomicFile(const std::filesystem::path& path)
+    : path_(path), folder_(path.has_parent_path() ? path.parent_path() : ".") {
+    std::string name = (folder_ / ("." + path.filename().string() + ".XXXXXX")).string();
     std::vector<char> temp_name(name.begin(), name.end());
     temp_name.push_back('\0');
     fd_ = ::mkostemp(temp_name.data(), O_CLOEXEC);
@@ -149,8 +148,7 @@ void AtomicFile::commit() {
     if (::close(fd) != 0) throw StreamWriteError();
     if (::rename(temp_.c_str(), path_.c_str()) != 0) throw CannotCreateFile(path_.string());
     temp_.clear();
-    std::filesystem::path folder = path_.parent_path();
-    sync_folder(folder.empty() ? std::filesystem::path(".") : folder);
+    sync_folder(folder_);
 }
 
 void replace_file_atomically(const std::filesystem::path& path, std::string_view bytes) {

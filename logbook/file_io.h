@@ -46,7 +46,7 @@ public:
     void commit();
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path path_, folder_;
     std::string temp_;
     int fd_ = -1;
 };
