@@ -42,6 +42,7 @@ public:
     explicit OneFile(QString path) : path_(std::move(path)) {}
     std::optional<QString> apri(int, const QString&) override { return path_; }
     std::optional<QString> salva() override { return std::nullopt; }
+    std::optional<QString> esporta(const QString&, const QString&, const QString&) override { return std::nullopt; }
 
 private:
     QString path_;

@@ -27,12 +27,16 @@ std::optional<QString> QtFileDialogs::apri(int filter_index, const QString& file
 }
 
 std::optional<QString> QtFileDialogs::salva() {
-    QFileDialog d(parent_, "Salva in formato Quorvel");
+    return esporta("Salva in formato Quorvel", "Quorvel Logbook (*.qvl)", "qvl");
+}
+
+std::optional<QString> QtFileDialogs::esporta(const QString& title, const QString& filter, const QString& suffix) {
+    QFileDialog d(parent_, title);
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setAcceptMode(QFileDialog::AcceptSave);  // asks before overwriting
     d.setFileMode(QFileDialog::AnyFile);
-    d.setNameFilters({"Quorvel Logbook (*.qvl)"});
-    d.setDefaultSuffix("qvl");
+    d.setNameFilters({filter});
+    d.setDefaultSuffix(suffix);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
     return d.selectedFiles().first();
 }

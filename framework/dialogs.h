@@ -16,6 +16,9 @@ public:
     virtual std::optional<QString> apri(int filter_index, const QString& file_name) = 0;
     // The save dialog `Salva`. Empty when cancelled.
     virtual std::optional<QString> salva() = 0;
+    // A save dialog for an export: its title, one filter such as "CSV (*.csv)" and the
+    // extension added to a name typed without one. Empty when cancelled.
+    virtual std::optional<QString> esporta(const QString& title, const QString& filter, const QString& suffix) = 0;
 };
 
 class YesNoQuestion {
@@ -30,6 +33,7 @@ public:
     explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
     std::optional<QString> apri(int filter_index, const QString& file_name) override;
     std::optional<QString> salva() override;
+    std::optional<QString> esporta(const QString& title, const QString& filter, const QString& suffix) override;
 
 private:
     QWidget* parent_;

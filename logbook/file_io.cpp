@@ -22,13 +22,6 @@ public:
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
     int get() const { return fd_; }
-    // Closes now and reports whether the close succeeded (it can report a late
-    // write error).
-    bool close_now() {
-        int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
 
 private:
     int fd_;
@@ -120,24 +113,46 @@ uint64_t file_size_of(const std::filesystem::path& path) {
     return static_cast<uint64_t>(info.st_size);
 }
 
-void replace_file_atomically(const std::filesystem::path& path, std::string_view bytes) {
-    std::filesystem::path folder = path.parent_path();
-    if (folder.empty()) folder = ".";
-    std::string name = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+AtomicFile::AtomicFile(const std::filesystem::path& path)
+    : path_(path), folder_(path.has_parent_path() ? path.parent_path() : ".") {
+    std::string name = (folder_ / ("." + path.filename().string() + ".XXXXXX")).string();
     std::vector<char> temp_name(name.begin(), name.end());
     temp_name.push_back('\0');
+    fd_ = ::mkostemp(temp_name.data(), O_CLOEXEC);
+    if (fd_ < 0) throw CannotCreateFile(path.string());
+    temp_ = temp_name.data();
+    if (::fchmod(fd_, mode_for_new_file(path)) != 0) {
+        ::close(fd_);
+        ::unlink(temp_.c_str());
+        throw CannotCreateFile(path.string());
+    }
+}
 
-    FileDescriptor fd(::mkostemp(temp_name.data(), O_CLOEXEC));
-    if (fd.get() < 0) throw CannotCreateFile(path.string());
-    const char* temp = temp_name.data();
-    auto give_up = [&](auto error) {
-        ::unlink(temp);
-        throw error;
-    };
+AtomicFile::~AtomicFile() {
+    if (temp_.empty()) return;  // committed
+    if (fd_ >= 0) ::close(fd_);
+    ::unlink(temp_.c_str());
+}
 
-    if (::fchmod(fd.get(), mode_for_new_file(path)) != 0) give_up(CannotCreateFile(path.string()));
-    if (!write_all(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.close_now())
-        give_up(StreamWriteError());
-    if (::rename(temp, path.c_str()) != 0) give_up(CannotCreateFile(path.string()));
-    sync_folder(folder);
+void AtomicFile::write(std::string_view bytes) {
+    if (!write_all(fd_, bytes)) throw StreamWriteError();
+}
+
+void AtomicFile::commit() {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::fsync(fd) != 0) {
+        ::close(fd);
+        throw StreamWriteError();
+    }
+    if (::close(fd) != 0) throw StreamWriteError();
+    if (::rename(temp_.c_str(), path_.c_str()) != 0) throw CannotCreateFile(path_.string());
+    temp_.clear();
+    sync_folder(folder_);
+}
+
+void replace_file_atomically(const std::filesystem::path& path, std::string_view bytes) {
+    AtomicFile file(path);
+    file.write(bytes);
+    file.commit();
 }

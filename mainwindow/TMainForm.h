@@ -80,6 +80,7 @@ public:
     QString giorno_testo, mese_testo, anno_testo;
 
     QAction *Nuovo1, *Carica1, *ConvertidaQuorvel101, *ConvertidaDataTrak1, *Merge1, *Salva1, *SalvaCome1, *Exit1;
+    QAction *EsportainUDDF1, *EsportainCSV1;
     QAction *Inserisci1, *Cancella1, *Stampa2, *Rinumera1, *Statistiche1, *About1;
 
     // Operations.
@@ -97,6 +98,9 @@ public:
     void Merge1Click();
     void Salva1Click();
     void SalvaCome1Click();
+    // Exports for other programs; the logbook and nomefile stay as they are.
+    void EsportainUDDF1Click();
+    void EsportainCSV1Click();
     void Exit1Click();
     void Inserisci1Click();
     void Cancella1Click();

@@ -10,6 +10,7 @@
 #include "framework/date_field.h"
 #include "framework/spin_field.h"
 #include "framework/text_fields.h"
+#include "logbook/list_text.h"
 #include "mainwindow/TMainForm.h"
 
 namespace {
@@ -46,6 +47,13 @@ ComboField* combo(QWidget* panel, const char* name, const QStringList& entries, 
     auto* c = placed(new ComboField(panel), name, left, top, width, 24);
     c->addItems(entries);
     return c;
+}
+
+template <std::size_t N>
+QStringList lista(const std::array<const char*, N>& voci) {
+    QStringList l;
+    for (const char* v : voci) l << QString::fromUtf8(v);
+    return l;
 }
 
 QLabel* value_label(QWidget* panel, const char* name, const QString& text, int left, int top, int width,
@@ -133,11 +141,11 @@ void TMainForm::build_dati_immersione() {
     line(p, QFrame::HLine, 0, 153, 474, 3);
 
     caption(p, "Muta usata", 42, 168);
-    muta = combo(p, "muta", {"Nessuna", "Mutino", "Monopezzo", "Umida", "SemiStagna", "Stagna"}, 42, 187, 99);
+    muta = combo(p, "muta", lista(voci_muta), 42, 187, 99);
     caption(p, "Altezza sul livello del mare", 14, 222);
-    alt = combo(p, "alt", {"000-900 mt", "900-1750 mt", "1750-2700 mt", "2700-4000 mt"}, 40, 245, 112);
+    alt = combo(p, "alt", lista(voci_alt), 40, 245, 112);
     caption(p, "Condizioni Meteo", 38, 274);
-    meteo = combo(p, "meteo", {"Sereno", "Nuvolo", "Nebbia", "Pioggia", "Tempesta", "Neve"}, 38, 301, 112);
+    meteo = combo(p, "meteo", lista(voci_meteo), 38, 301, 112);
     line(p, QFrame::VLine, 187, 158, 3, 175);
     line(p, QFrame::HLine, 0, 327, 189, 3);
 }

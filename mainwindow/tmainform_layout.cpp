@@ -156,7 +156,10 @@ void TMainForm::build_menu() {
               {&Merge1, "Merge1", "Merge", Qt::SHIFT | Qt::Key_F4, &TMainForm::Merge1Click},
               {&Salva1, "Salva1", "Salva", Qt::Key_F2, &TMainForm::Salva1Click},
               {&SalvaCome1, "SalvaCome1", "Salva come", Qt::CTRL | Qt::Key_F2, &TMainForm::SalvaCome1Click},
+              {&EsportainUDDF1, "EsportainUDDF1", "Esporta in UDDF...", {}, &TMainForm::EsportainUDDF1Click},
+              {&EsportainCSV1, "EsportainCSV1", "Esporta in CSV...", {}, &TMainForm::EsportainCSV1Click},
               {&Exit1, "Exit1", "&Exit", Qt::CTRL | Qt::Key_X, &TMainForm::Exit1Click}});
+    menuBar()->findChild<QMenu*>("File1")->insertSeparator(Exit1);
     add_menu("Immersioni1", "Immersioni",
              {{&Inserisci1, "Inserisci1", "&Inserisci", Qt::SHIFT | Qt::Key_F10, &TMainForm::Inserisci1Click},
               {&Cancella1, "Cancella1", "Ca&ncella", Qt::CTRL | Qt::Key_F10, &TMainForm::Cancella1Click},

@@ -71,6 +71,13 @@ private slots:
         QCOMPARE(dialogs.salva().value_or(QString()), dir.filePath("nuovo.qvl"));
         QCOMPARE(seen.title, QString("Salva in formato Quorvel"));
         QCOMPARE(seen.filters, QStringList({"Quorvel Logbook (*.qvl)"}));
+
+        answer_next(seen, dir.filePath("diario"));
+        QCOMPARE(dialogs.esporta("Esporta in CSV", "CSV (*.csv)", "csv").value_or(QString()), dir.filePath("diario.csv"));
+        QCOMPARE(seen.title, QString("Esporta in CSV"));
+        QCOMPARE(seen.filters, QStringList({"CSV (*.csv)"}));
+        answer_next(seen);
+        QVERIFY(!dialogs.esporta("Esporta in UDDF", "UDDF (*.uddf)", "uddf"));
     }
 };
 

@@ -61,7 +61,8 @@ private slots:
         }
         QCOMPARE(got, (QStringList{"File", "Nuovo=Ctrl+F1", "Carica=F3", "Converti da Quorvel 1.0=Ctrl+F4",
                                    "Converti da DataTrak=F4", "Merge=Shift+F4", "Salva=F2", "Salva come=Ctrl+F2",
-                                   "&Exit=Ctrl+X", "Immersioni", "&Inserisci=Shift+F10", "Ca&ncella=Ctrl+F10",
+                                   "Esporta in UDDF...=", "Esporta in CSV...=", "=", "&Exit=Ctrl+X",
+                                   "Immersioni", "&Inserisci=Shift+F10", "Ca&ncella=Ctrl+F10",
                                    "Stam&pa=Ctrl+P", "&Rinumera=Ctrl+R", "Statistiche=Ctrl+T", "Help",
                                    "A&bout=F1"}));
     }

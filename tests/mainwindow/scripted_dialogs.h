@@ -9,10 +9,10 @@
 #include "framework/error_box.h"
 
 struct Script {
-    std::deque<std::optional<QString>> apri, salva;
+    std::deque<std::optional<QString>> apri, salva, esporta;
     std::deque<bool> answers;
     std::vector<int> apri_filters;
-    std::vector<QString> apri_names, questions;
+    std::vector<QString> apri_names, questions, esporta_shown;
     int salva_shown = 0;
 };
 
@@ -32,6 +32,14 @@ public:
         if (s_.salva.empty()) throw std::logic_error("unexpected save dialog");
         auto r = s_.salva.front();
         s_.salva.pop_front();
+        return r;
+    }
+
+    std::optional<QString> esporta(const QString& title, const QString& filter, const QString& suffix) override {
+        s_.esporta_shown.push_back(title + "|" + filter + "|" + suffix);
+        if (s_.esporta.empty()) throw std::logic_error("unexpected export dialog");
+        auto r = s_.esporta.front();
+        s_.esporta.pop_front();
         return r;
     }
 
