@@ -1,0 +1,86 @@
+#include "profile/profile_graph.h"
+
+#include <cmath>
+
+#include "framework/core/number_text.h"
+#include "profile/graph_parts.h"
+
+namespace {
+
+// Every how many grid steps a line is drawn: 1, or where the steps stand closer than
+// a pixel, enough of them to make more than a pixel (a hair more, so that rounding
+// never puts two lines on one row). A grid thus never has more lines than the plot
+// has pixels across it.
+double grid_stride(double pixels_per_step) {
+    return pixels_per_step >= 1.0 ? 1.0 : std::ceil(1.0 / pixels_per_step * (1.0 + 1e-12));
+}
+
+bool usable_scale(double pixels) { return std::isfinite(pixels) && pixels > 0; }
+
+}  // namespace
+
+void draw_time_grid(Canvas& canvas, const GraphGeometry& g) {
+    const double x15 = g.x15();
+    if (!usable_scale(x15)) return;
+    const double stride = grid_stride(x15);
+    const double lines_at_most = g.plot_width + 1;
+    for (double k = 1; k <= lines_at_most; ++k) {
+        const double i = k * stride;
+        // A line on the frame's right edge is not drawn.
+        if (!(15.0 * i < static_cast<double>(g.n))) break;
+        const int x = pixel(x15 * i);
+        canvas.moveTo(x, 0);
+        canvas.lineTo(x, pixel(g.plot_height));
+        canvas.textOut(pixel(x15 * i - 10.0), g.height - 70, std::to_string(static_cast<unsigned long long>(5.0 * i)));
+    }
+}
+
+void draw_depth_grid(Canvas& canvas, const GraphGeometry& g, char decimal_separator) {
+    const double y2 = g.y2();
+    if (!usable_scale(y2)) return;
+    const double stride = grid_stride(y2);
+    const double lines_at_most = g.plot_height + 1;
+    for (double k = 1; k <= lines_at_most; ++k) {
+        const double j = k * stride;
+        // The last line may lie on the bottom edge, which stands for prof + 2 m.
+        if (!(j <= g.bottom_metres * 0.5)) break;
+        const int y = pixel(y2 * j);
+        canvas.moveTo(0, y);
+        canvas.lineTo(pixel(g.plot_width), y);
+        canvas.textOut(g.width - 30, pixel(y2 * j - 10.0), format_general(2.0 * j, decimal_separator));
+    }
+}
+
+GraphScales draw_profile_graph(Canvas& canvas, int width, int height, const DecodedProfile& profile, double prof,
+                               char decimal_separator) {
+    const GraphGeometry g(width, height, profile, prof);
+
+    canvas.fillBackground(0, height - 53, width, height);
+    canvas.setPenStyle(PenStyle::solid);
+    draw_alarm_lanes(canvas, g, profile);
+
+    canvas.setFontFace("SmallFont");
+    canvas.setFontSize(5);
+    canvas.setFontBold(false);
+    draw_lane_labels(canvas, g);
+
+    canvas.setPenColour(colours::black);
+    canvas.setPenWidth(4);
+    canvas.rectangle(0, 0, width - 50, height - 80);
+
+    canvas.setPenWidth(1);
+    canvas.setFontFace("Times New Roman");
+    canvas.setFontSize(8);
+    canvas.fillBackground(0, height - 70, width, height - 55);
+    draw_time_grid(canvas, g);
+
+    canvas.fillBackground(width - 40, 0, width, height - 55);
+    draw_depth_grid(canvas, g, decimal_separator);
+
+    const int curve_pen = draw_depth_curve(canvas, g, profile);
+    draw_mean_line(canvas, g, profile, curve_pen);
+    canvas.setPenColour(colours::black);
+    canvas.setPenStyle(PenStyle::solid);
+
+    return {g.x15(), g.y2()};
+}
