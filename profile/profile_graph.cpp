@@ -17,38 +17,44 @@ double grid_stride(double pixels_per_step) {
 
 bool usable_scale(double pixels) { return std::isfinite(pixels) && pixels > 0; }
 
+// Calls draw(step) for the grid steps 1, 2, 3, ... (every stride-th where they stand
+// closer than a pixel) while within(step) holds, never more often than the plot has
+// pixels across the grid.
+template <class Within, class Draw>
+void for_each_grid_step(double pixels_per_step, double pixels_across, Within within, Draw draw) {
+    if (!usable_scale(pixels_per_step)) return;
+    const double stride = grid_stride(pixels_per_step);
+    for (double k = 1; k <= pixels_across + 1; ++k) {
+        const double step = k * stride;
+        if (!within(step)) break;
+        draw(step);
+    }
+}
+
 }  // namespace
 
 void draw_time_grid(Canvas& canvas, const GraphGeometry& g) {
     const double x15 = g.x15();
-    if (!usable_scale(x15)) return;
-    const double stride = grid_stride(x15);
-    const double lines_at_most = g.plot_width + 1;
-    for (double k = 1; k <= lines_at_most; ++k) {
-        const double i = k * stride;
-        // A line on the frame's right edge is not drawn.
-        if (!(15.0 * i < static_cast<double>(g.n))) break;
+    // A line on the frame's right edge is not drawn.
+    const auto before_the_end = [&](double i) { return 15.0 * i < static_cast<double>(g.n); };
+    for_each_grid_step(x15, g.plot_width, before_the_end, [&](double i) {
         const int x = pixel(x15 * i);
         canvas.moveTo(x, 0);
         canvas.lineTo(x, pixel(g.plot_height));
         canvas.textOut(pixel(x15 * i - 10.0), g.height - 70, std::to_string(static_cast<unsigned long long>(5.0 * i)));
-    }
+    });
 }
 
 void draw_depth_grid(Canvas& canvas, const GraphGeometry& g, char decimal_separator) {
     const double y2 = g.y2();
-    if (!usable_scale(y2)) return;
-    const double stride = grid_stride(y2);
-    const double lines_at_most = g.plot_height + 1;
-    for (double k = 1; k <= lines_at_most; ++k) {
-        const double j = k * stride;
-        // The last line may lie on the bottom edge, which stands for prof + 2 m.
-        if (!(j <= g.bottom_metres * 0.5)) break;
+    // The last line may lie on the bottom edge, which stands for prof + 2 m.
+    const auto down_to_the_bottom = [&](double j) { return j <= g.bottom_metres * 0.5; };
+    for_each_grid_step(y2, g.plot_height, down_to_the_bottom, [&](double j) {
         const int y = pixel(y2 * j);
         canvas.moveTo(0, y);
         canvas.lineTo(pixel(g.plot_width), y);
         canvas.textOut(g.width - 30, pixel(y2 * j - 10.0), format_general(2.0 * j, decimal_separator));
-    }
+    });
 }
 
 GraphScales draw_profile_graph(Canvas& canvas, int width, int height, const DecodedProfile& profile, double prof,
