@@ -51,9 +51,7 @@ std::vector<PlainLine> lines_of(std::size_t samples) {
     draw_profile_graph(recorder, width, height, profile_of(samples), 37.0, '.');
     std::vector<PlainLine> lines;
     for (const auto& op : recorder.of(RecordingCanvas::Kind::line_to)) {
-        const QColor colour(op.pen.colour.red, op.pen.colour.green, op.pen.colour.blue);
-        const Qt::PenStyle style = op.pen.style == PenStyle::dash_dot ? Qt::DashDotLine : Qt::SolidLine;
-        const QPen pen(colour, op.pen.width, style, Qt::RoundCap, Qt::RoundJoin);
+        const QPen pen = painter_pen(op.pen.colour, op.pen.width, op.pen.style);
         lines.push_back({QLine(op.x1, op.y1, op.x2, op.y2), pen, lines.empty() || lines.back().pen != pen});
     }
     return lines;

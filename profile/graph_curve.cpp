@@ -14,15 +14,15 @@ int set_curve_pen(Canvas& canvas, bool alarm) {
     return width;
 }
 
-// The samples of a long profile that share one pixel column after the first: drawn
-// as one vertical stroke through their extremes, ending at the last of them.
+// The samples of a long profile that share one pixel column: one vertical stroke
+// through their extremes, after which the curve goes on from the last of them.
 struct Column {
     int x = 0;
-    int first = 0, top = 0, bottom = 0, last = 0;
+    int top = 0, bottom = 0, last = 0;
     bool alarm = false;
     bool more = false;
 
-    void start(int at_x, int y) { *this = {at_x, y, y, y, y, false, false}; }
+    void start(int at_x, int y) { *this = {at_x, y, y, y, false, false}; }
     void add(int y, bool sample_alarm) {
         top = std::min(top, y);
         bottom = std::max(bottom, y);
@@ -42,10 +42,12 @@ int draw_depth_curve(Canvas& canvas, const GraphGeometry& g, const DecodedProfil
     Column column;
     auto finish_column = [&] {
         if (!column.more) return;
-        width = set_curve_pen(canvas, column.alarm);
-        int at_y = column.first;
-        for (const int y : {column.top, column.bottom, column.last})
-            if (y != at_y) canvas.lineTo(column.x, at_y = y);
+        if (column.top != column.bottom) {
+            width = set_curve_pen(canvas, column.alarm);
+            canvas.moveTo(column.x, column.top);
+            canvas.lineTo(column.x, column.bottom);
+        }
+        canvas.moveTo(column.x, column.last);
     };
     for (std::size_t t = 1; t < g.n; ++t) {
         const int x = g.sample_x(t);

@@ -1,5 +1,6 @@
 #include "profile/profile_graph.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "framework/core/number_text.h"
@@ -21,9 +22,9 @@ bool usable_scale(double pixels) { return std::isfinite(pixels) && pixels > 0; }
 // closer than a pixel) while within(step) holds, never more often than the plot has
 // pixels across the grid.
 template <class Within, class Draw>
-void for_each_grid_step(double pixels_per_step, double pixels_across, Within within, Draw draw) {
+void for_each_grid_step(double pixels_per_step, double pixels_across, double least_stride, Within within, Draw draw) {
     if (!usable_scale(pixels_per_step)) return;
-    const double stride = grid_stride(pixels_per_step);
+    const double stride = std::max(grid_stride(pixels_per_step), least_stride);
     for (double k = 1; k <= pixels_across + 1; ++k) {
         const double step = k * stride;
         if (!within(step)) break;
@@ -37,7 +38,10 @@ void draw_time_grid(Canvas& canvas, const GraphGeometry& g) {
     const double x15 = g.x15();
     // A line on the frame's right edge is not drawn.
     const auto before_the_end = [&](double i) { return 15.0 * i < static_cast<double>(g.n); };
-    for_each_grid_step(x15, g.plot_width, before_the_end, [&](double i) {
+    // A longer profile than the tables of old could hold gets the grid of the longest
+    // of those, in steps of 5-minute multiples: 136 lines at most, not a black block.
+    const double per_line = std::ceil(static_cast<double>(g.n) / static_cast<double>(exact_sample_limit));
+    for_each_grid_step(x15, g.plot_width, per_line, before_the_end, [&](double i) {
         const int x = pixel(x15 * i);
         canvas.moveTo(x, 0);
         canvas.lineTo(x, pixel(g.plot_height));
@@ -49,7 +53,7 @@ void draw_depth_grid(Canvas& canvas, const GraphGeometry& g, char decimal_separa
     const double y2 = g.y2();
     // The last line may lie on the bottom edge, which stands for prof + 2 m.
     const auto down_to_the_bottom = [&](double j) { return j <= g.bottom_metres * 0.5; };
-    for_each_grid_step(y2, g.plot_height, down_to_the_bottom, [&](double j) {
+    for_each_grid_step(y2, g.plot_height, 1.0, down_to_the_bottom, [&](double j) {
         const int y = pixel(y2 * j);
         canvas.moveTo(0, y);
         canvas.lineTo(pixel(g.plot_width), y);

@@ -224,7 +224,7 @@ TEST(ProfileGraph, LongProfilesLookTheSameFromBoundedSegments) {
     const DecodedProfile p = profile_of(depths, flags);
     const Drawn d(p, 40.0);
     const auto curve = d.curve();
-    EXPECT_LE(curve.size(), 4u * 685);
+    EXPECT_LE(curve.size(), 2u * 685);
 
     // Each column covers the depths of all its samples.
     std::map<int, std::pair<int, int>> covered, wanted;
@@ -248,6 +248,19 @@ TEST(ProfileGraph, LongProfilesLookTheSameFromBoundedSegments) {
     EXPECT_NEAR(deco[0].x2, 684.0 * 15001 / 28200, 1);
     EXPECT_LE(d.lines(colours::red, 1).size(), 6u * 3);
     EXPECT_TRUE(std::all_of(curve.begin(), curve.end(), [](const Op& op) { return op.x2 <= 684; }));
+}
+
+TEST(ProfileGraph, LongProfilesGetTheTimeGridOfTheLongestTable) {
+    // 28,000 samples: a line every 14 steps (70 minutes), as dense as 2047 samples get.
+    const Drawn d(flat_profile(28000), 18.0, 1920, 1080);
+    const auto lines = d.time_lines();
+    ASSERT_EQ(lines.size(), 133u);  // 14 x 133 x 15 = 27,930 samples, before the edge
+    EXPECT_EQ(lines[0].x1, int(1870.0 / 28000 * 15 * 14));
+    const auto labels = texts_of(d.texts_at_y(1080 - 70));
+    EXPECT_EQ(labels.front(), "70");
+    EXPECT_EQ(labels.back(), "9310");
+    // 2047 samples keep a line every 5 minutes.
+    EXPECT_EQ(Drawn(flat_profile(2047), 18.0, 1920, 1080).time_lines().size(), 136u);
 }
 
 TEST(ProfileGraph, NoSampleDrawsTheFrameAndNothingDividedByZero) {
@@ -300,7 +313,8 @@ TEST(ProfileGraph, AbsurdScalesStayBoundedByPixels) {
     // A million samples in a narrow window: the time grid keeps to the pixel columns.
     const Drawn narrow(flat_profile(1000000), 18.0, 300, 200);
     EXPECT_LE(narrow.time_lines().size(), 251u);
-    EXPECT_LE(narrow.curve().size(), 4u * 251);
+    EXPECT_GT(narrow.time_lines().size(), 100u);
+    EXPECT_LE(narrow.curve().size(), 2u * 251);
 
     // A window smaller than the frame's margins draws no grid and no curve.
     const Drawn tiny(flat_profile(30), 18.0, 40, 60);
