@@ -38,8 +38,8 @@ void draw_time_grid(Canvas& canvas, const GraphGeometry& g) {
     const double x15 = g.x15();
     // A line on the frame's right edge is not drawn.
     const auto before_the_end = [&](double i) { return 15.0 * i < static_cast<double>(g.n); };
-    // A longer profile than the tables of old could hold gets the grid of the longest
-    // of those, in steps of 5-minute multiples: 136 lines at most, not a black block.
+    // A profile of more than 2047 samples gets the grid a 2047-sample one has, in
+    // multiples of 5 minutes: 136 lines at most, not a line on every pixel column.
     const double per_line = std::ceil(static_cast<double>(g.n) / static_cast<double>(exact_sample_limit));
     for_each_grid_step(x15, g.plot_width, per_line, before_the_end, [&](double i) {
         const int x = pixel(x15 * i);
