@@ -34,49 +34,41 @@ DecodedProfile profile_of(const std::vector<double>& depths, const std::vector<u
 
 DecodedProfile flat_profile(std::size_t n, double depth = 10.0) { return profile_of(std::vector<double>(n, depth)); }
 
+using Box = std::vector<int>;
+Box box(const Op& op) { return {op.x1, op.y1, op.x2, op.y2}; }
+RecordingCanvas::Pen pen(Rgb colour, int width, PenStyle style = PenStyle::solid) { return {colour, width, style}; }
+
 struct Drawn {
     RecordingCanvas canvas;
     GraphScales scales;
     Drawn(const DecodedProfile& p, double prof, int w = W, int h = H) {
         scales = draw_profile_graph(canvas, w, h, p, prof, '.');
     }
-    // Lines whose pen is (colour, width), in drawing order.
-    std::vector<Op> lines(Rgb colour, int width, PenStyle style = PenStyle::solid) const {
+    template <class Keep>
+    std::vector<Op> select(Kind kind, Keep keep) const {
         std::vector<Op> found;
-        for (const Op& op : canvas.of(Kind::line_to))
-            if (op.pen == RecordingCanvas::Pen{colour, width, style}) found.push_back(op);
+        for (const Op& op : canvas.of(kind))
+            if (keep(op)) found.push_back(op);
         return found;
+    }
+    std::vector<Op> lines(RecordingCanvas::Pen with) const {
+        return select(Kind::line_to, [&](const Op& op) { return op.pen == with; });
     }
     std::vector<Op> texts_at_y(int y) const {
-        std::vector<Op> found;
-        for (const Op& op : canvas.of(Kind::text))
-            if (op.y1 == y) found.push_back(op);
-        return found;
+        return select(Kind::text, [&](const Op& op) { return op.y1 == y; });
     }
-    // The curve: every line in the curve's pens, from the surface on.
+    // The curve: every line in the curve's pens but the UP lane's.
     std::vector<Op> curve() const {
-        std::vector<Op> found;
-        for (const Op& op : canvas.of(Kind::line_to)) {
-            const auto& pen = op.pen;
-            const bool red2 = pen == RecordingCanvas::Pen{colours::red, 2, PenStyle::solid};
-            const bool purple3 = pen == RecordingCanvas::Pen{colours::purple, 3, PenStyle::solid};
-            const bool up_lane = purple3 && op.y1 == op.y2 && op.y1 == H - 30;
-            if ((red2 || purple3) && !up_lane) found.push_back(op);
-        }
-        return found;
+        return select(Kind::line_to, [](const Op& op) {
+            const bool up_lane = op.y1 == op.y2 && op.y1 == H - 30;
+            return op.pen == pen(colours::red, 2) || (op.pen == pen(colours::purple, 3) && !up_lane);
+        });
     }
-    // Vertical black grid lines inside the plot.
     std::vector<Op> time_lines() const {
-        std::vector<Op> found;
-        for (const Op& op : lines(colours::black, 1))
-            if (op.x1 == op.x2) found.push_back(op);
-        return found;
+        return select(Kind::line_to, [](const Op& op) { return op.pen == pen(colours::black, 1) && op.x1 == op.x2; });
     }
     std::vector<Op> depth_lines() const {
-        std::vector<Op> found;
-        for (const Op& op : lines(colours::black, 1))
-            if (op.y1 == op.y2) found.push_back(op);
-        return found;
+        return select(Kind::line_to, [](const Op& op) { return op.pen == pen(colours::black, 1) && op.y1 == op.y2; });
     }
 };
 
@@ -92,13 +84,12 @@ TEST(ProfileGraph, FrameAndBackgroundBands) {
     const Drawn d(flat_profile(30), 18.0);
     const auto rects = d.canvas.of(Kind::rectangle);
     ASSERT_EQ(rects.size(), 1u);
-    EXPECT_EQ(std::vector<int>({rects[0].x1, rects[0].y1, rects[0].x2, rects[0].y2}), std::vector<int>({0, 0, 684, 407}));
-    EXPECT_EQ(rects[0].pen.width, 4);
-    EXPECT_EQ(rects[0].pen.colour, colours::black);
+    EXPECT_EQ(box(rects[0]), (Box{0, 0, 684, 407}));
+    EXPECT_EQ(rects[0].pen, pen(colours::black, 4));
 
-    std::vector<std::vector<int>> fills;
-    for (const Op& op : d.canvas.of(Kind::fill_background)) fills.push_back({op.x1, op.y1, op.x2, op.y2});
-    EXPECT_EQ(fills, (std::vector<std::vector<int>>{{0, H - 53, W, H}, {0, H - 70, W, H - 55}, {W - 40, 0, W, H - 55}}));
+    std::vector<Box> fills;
+    for (const Op& op : d.canvas.of(Kind::fill_background)) fills.push_back(box(op));
+    EXPECT_EQ(fills, (std::vector<Box>{{0, H - 53, W, H}, {0, H - 70, W, H - 55}, {W - 40, 0, W, H - 55}}));
 }
 
 TEST(ProfileGraph, TimeGridEveryFiveMinutesBeforeTheRightEdge) {
@@ -108,7 +99,7 @@ TEST(ProfileGraph, TimeGridEveryFiveMinutesBeforeTheRightEdge) {
     EXPECT_DOUBLE_EQ(sixteen.scales.x15, 684.0 / 16 * 15);  // 641.25
     const auto one = sixteen.time_lines();
     ASSERT_EQ(one.size(), 1u);
-    EXPECT_EQ(std::vector<int>({one[0].x1, one[0].y1, one[0].x2, one[0].y2}), std::vector<int>({641, 0, 641, 407}));
+    EXPECT_EQ(box(one[0]), (Box{641, 0, 641, 407}));
     const auto label = sixteen.texts_at_y(H - 70);
     ASSERT_EQ(label.size(), 1u);
     EXPECT_EQ(label[0].text, "5");
@@ -152,7 +143,7 @@ TEST(ProfileGraph, AlarmLanesShowTheLeftSamplesFlags) {
 
     const auto lane = [&](Rgb colour, int width, int above_bottom) {
         std::vector<std::pair<int, int>> spans;
-        for (const Op& op : d.lines(colour, width))
+        for (const Op& op : d.lines(pen(colour, width)))
             if (op.y1 == H - above_bottom && op.y2 == op.y1) spans.push_back({op.x1, op.x2});
         return spans;
     };
@@ -180,24 +171,21 @@ TEST(ProfileGraph, CurveColouredByAlarmsEndsAtSampleNMinusOne) {
     const Drawn d(p, 60.0);
     const auto curve = d.curve();
     ASSERT_EQ(curve.size(), 3u);
-    EXPECT_EQ(curve[0].x1, 0);  // from the surface at the top-left corner
-    EXPECT_EQ(curve[0].y1, 0);
     const auto y = [](double metres) { return int(metres * 407 / 62.0); };
-    EXPECT_EQ(std::vector<int>({curve[0].x2, curve[0].y2}), std::vector<int>({171, y(50.46875)}));
-    EXPECT_EQ(curve[0].pen, (RecordingCanvas::Pen{colours::red, 2, PenStyle::solid}));
-    EXPECT_EQ(curve[1].pen, (RecordingCanvas::Pen{colours::purple, 3, PenStyle::solid}));  // after 0xC5
-    EXPECT_EQ(curve[2].pen, (RecordingCanvas::Pen{colours::red, 2, PenStyle::solid}));     // TX alone
-    EXPECT_EQ(std::vector<int>({curve[2].x2, curve[2].y2}), std::vector<int>({513, y(1.0)}));  // sample 3 = N - 1
+    EXPECT_EQ(box(curve[0]), (Box{0, 0, 171, y(50.46875)}));
+    EXPECT_EQ(curve[0].pen, pen(colours::red, 2));
+    EXPECT_EQ(curve[1].pen, pen(colours::purple, 3));  // after 0xC5
+    EXPECT_EQ(curve[2].pen, pen(colours::red, 2));     // TX alone
+    EXPECT_EQ(box(curve[2]), (Box{342, y(5.0), 513, y(1.0)}));  // to sample 3 = N - 1
 
     // The mean line, in the width the curve ended with.
-    const auto mean = d.lines(colours::green, 2, PenStyle::dash_dot);
+    const auto mean = d.lines(pen(colours::green, 2, PenStyle::dash_dot));
     ASSERT_EQ(mean.size(), 1u);
     const int mean_y = int(407 / 62.0 * p.sum / 4);
-    EXPECT_EQ(std::vector<int>({mean[0].x1, mean[0].y1, mean[0].x2, mean[0].y2}),
-              std::vector<int>({0, mean_y, 684, mean_y}));
+    EXPECT_EQ(box(mean[0]), (Box{0, mean_y, 684, mean_y}));
 
     const Drawn ending_purple(profile_of({3, 4, 5}, {0x10, 0, 0}), 10.0);  // sample 2 starts purple
-    EXPECT_EQ(ending_purple.lines(colours::green, 3, PenStyle::dash_dot).size(), 1u);
+    EXPECT_EQ(ending_purple.lines(pen(colours::green, 3, PenStyle::dash_dot)).size(), 1u);
 }
 
 TEST(ProfileGraph, ProfilesUpToTheTableSizeDrawEverySample) {
@@ -210,7 +198,7 @@ TEST(ProfileGraph, ProfilesUpToTheTableSizeDrawEverySample) {
         EXPECT_EQ(curve[t - 1].x2, int(1870.0 / 2047 * t));
         EXPECT_EQ(curve[t - 1].y2, int(depths[t - 1] * 1000 / 12.0));
     }
-    EXPECT_EQ(d.lines(colours::red, 1).size(), 6u * 2046);
+    EXPECT_EQ(d.lines(pen(colours::red, 1)).size(), 6u * 2046);
 }
 
 TEST(ProfileGraph, LongProfilesLookTheSameFromBoundedSegments) {
@@ -242,11 +230,11 @@ TEST(ProfileGraph, LongProfilesLookTheSameFromBoundedSegments) {
         if (x > 0) EXPECT_EQ(covered[x], span) << x;
 
     // The DECO lane: one thick stretch over the patch, the red on either side.
-    const auto deco = d.lines(colours::blue, 3);
+    const auto deco = d.lines(pen(colours::blue, 3));
     ASSERT_EQ(deco.size(), 1u);
     EXPECT_NEAR(deco[0].x1, 684.0 * 14001 / 28200, 1);
     EXPECT_NEAR(deco[0].x2, 684.0 * 15001 / 28200, 1);
-    EXPECT_LE(d.lines(colours::red, 1).size(), 6u * 3);
+    EXPECT_LE(d.lines(pen(colours::red, 1)).size(), 6u * 3);
     EXPECT_TRUE(std::all_of(curve.begin(), curve.end(), [](const Op& op) { return op.x2 <= 684; }));
 }
 
@@ -269,7 +257,7 @@ TEST(ProfileGraph, NoSampleDrawsTheFrameAndNothingDividedByZero) {
     EXPECT_EQ(d.canvas.of(Kind::rectangle).size(), 1u);
     EXPECT_TRUE(d.curve().empty());
     EXPECT_TRUE(d.time_lines().empty());
-    EXPECT_TRUE(d.lines(colours::green, 2, PenStyle::dash_dot).empty());
+    EXPECT_TRUE(d.lines(pen(colours::green, 2, PenStyle::dash_dot)).empty());
     EXPECT_EQ(d.depth_lines().size(), 10u);
     EXPECT_EQ(d.canvas.of(Kind::text).size(), 6u + 10u);
 }
