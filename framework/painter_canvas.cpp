@@ -17,6 +17,13 @@ void install_font_substitutes() {
     (void)installed;
 }
 
+// Labels are plain ASCII, which reads the same in Windows-1252 and needs no converter.
+QString shown_text(const std::string& bytes) {
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return decode_1252(bytes);
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+}
+
 QRect between(int left, int top, int right, int bottom) {
     // Right and bottom are excluded, as everywhere on the Canvas.
     return QRect(left, top, right - left, bottom - top);
@@ -24,15 +31,20 @@ QRect between(int left, int top, int right, int bottom) {
 
 }  // namespace
 
+QPen painter_pen(Rgb colour, int width, PenStyle style) {
+    return QPen(QColor(colour.red, colour.green, colour.blue), width,
+                style == PenStyle::dash_dot ? Qt::DashDotLine : Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
 PainterCanvas::PainterCanvas(QPainter* painter, QColor background, QColor text)
-    : painter_(painter), background_(background), text_(text), pen_(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin) {
+    : painter_(painter), background_(background), text_(text) {
     install_font_substitutes();
     painter_->setRenderHint(QPainter::Antialiasing, false);
 }
 
 void PainterCanvas::use_pen() {
     if (!pen_changed_) return;
-    painter_->setPen(pen_);
+    painter_->setPen(painter_pen(pen_colour_, pen_width_, pen_style_));
     pen_changed_ = false;
 }
 
@@ -65,7 +77,7 @@ void PainterCanvas::lineTo(int x, int y) {
 
 void PainterCanvas::textOut(int x, int y, const std::string& text) {
     use_font();
-    const QString shown = decode_1252(text);
+    const QString shown = shown_text(text);
     const QFontMetrics metrics = painter_->fontMetrics();
     painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(shown), metrics.height()), background_);
     painter_->setPen(text_);
@@ -79,27 +91,22 @@ int PainterCanvas::textHeight(const std::string&) {
 }
 
 void PainterCanvas::setPenColour(Rgb colour) {
-    const QColor c(colour.red, colour.green, colour.blue);
-    if (pen_.color() == c) return;
-    pen_.setColor(c);
-    pen_changed_ = true;
+    pen_changed_ = pen_changed_ || colour != pen_colour_;
+    pen_colour_ = colour;
 }
 
 void PainterCanvas::setPenWidth(int pixels) {
-    if (pen_.width() == pixels) return;
-    pen_.setWidth(pixels);
-    pen_changed_ = true;
+    pen_changed_ = pen_changed_ || pixels != pen_width_;
+    pen_width_ = pixels;
 }
 
 void PainterCanvas::setPenStyle(PenStyle style) {
-    const Qt::PenStyle s = style == PenStyle::dash_dot ? Qt::DashDotLine : Qt::SolidLine;
-    if (pen_.style() == s) return;
-    pen_.setStyle(s);
-    pen_changed_ = true;
+    pen_changed_ = pen_changed_ || style != pen_style_;
+    pen_style_ = style;
 }
 
 void PainterCanvas::setFontFace(const std::string& face) {
-    font_.setFamily(decode_1252(face));
+    font_.setFamily(shown_text(face));
     font_changed_ = true;
 }
 

@@ -13,6 +13,11 @@
 
 class QPainter;
 
+// The QPen for a Canvas pen. Square ends: round ones cost ten times as much to draw in
+// widths of 2 and 3 pixels, and the graph redraws thousands of such lines at every
+// movement of the mouse.
+QPen painter_pen(Rgb colour, int width, PenStyle style);
+
 class PainterCanvas : public Canvas {
 public:
     // `background` fills rectangles and the cell behind each text; texts are written
@@ -35,15 +40,17 @@ public:
     void setFontBold(bool bold) override;
 
 private:
-    // Pen and font reach the painter only when used: the graph changes its pen far
-    // more often than it draws with a new one.
+    // Pen and font reach the painter only when used and changed: the graph sets its
+    // pen far more often than it draws with a new one.
     void use_pen();
     void use_font();
 
     QPainter* painter_;
     QColor background_;
     QColor text_;
-    QPen pen_;
+    Rgb pen_colour_{};
+    int pen_width_ = 1;
+    PenStyle pen_style_ = PenStyle::solid;
     QFont font_;
     bool pen_changed_ = true;
     bool font_changed_ = true;

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "logbook/Clogbook.h"
+#include "profile/profile_decoder.h"
 
 class QAction;
 class QListView;
@@ -27,6 +28,9 @@ class TextField;
 class TextMemo;
 class QToolButton;
 class PrintDialog;
+class QLineEdit;
+class PaintBox;
+class Canvas;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -76,6 +80,20 @@ public:
     TextMemo *tipo, *attivita, *allarmi, *commenti;
     QToolButton *b_tipo, *b_att;
 
+    // Tab "Grafico dell'immersione": the paint area, the marker over it and the
+    // one-pixel edit that holds the focus while the graph is shown.
+    PaintBox* figura;
+    QWidget* indicatore;
+    QLineEdit* Edit1;
+
+    // The graph state: the dive prepared, its samples and texts, the scales of the
+    // last paint and the readout's texts, which outlive dives and tab changes.
+    uint32_t imm_grafico = 0;
+    DecodedProfile profilo_grafico;
+    std::string testo_media, testo_consumo;
+    double X15 = 0, Y2 = 0;
+    std::string testo_tempo = "Tempo:", testo_prof = "Prof:";
+
     // The date's day, month and year texts, as last shown or typed.
     QString giorno_testo, mese_testo, anno_testo;
 
@@ -89,6 +107,8 @@ public:
     void Aggiorna_Dati_Form(uint32_t i);
     // The system print dialog, then one page for each dive to print.
     void Stampa_Logbook();
+    // Decodes the current dive's profile into the graph state.
+    void Prepara_Grafico();
 
     // Handlers.
     void Nuovo1Click();
@@ -140,6 +160,10 @@ public:
     void PageControl1Change();
     void PageControl1Enter();
     void PageControl1Exit();
+    // Paints the prepared dive on figura and writes status panels 1 to 6.
+    void graficoEnter(Canvas& canvas);
+    void graficoShow();
+    void figuraMouseMove(int x, int y);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -163,8 +187,9 @@ private:
     bool ha_immersioni() const { return logbook_ && logbook_->num_imm > 0; }
     // Puts the list's focus item and selection on corrente; no click follows.
     void seleziona_corrente();
+    void build_grafico();
     // Prepares and draws the current dive's profile on the graph tab.
-    void graficoEnter();
+    void mostra_grafico();
     // Shows "Dati dell'immersione" / "Data e Luogo" without running the tab-change step.
     void ritorna_ai_dati();
     // Puts `nuovo` in place of the open logbook.

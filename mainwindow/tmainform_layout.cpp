@@ -116,6 +116,7 @@ void TMainForm::build_tabs() {
 
     grafico = new QWidget;
     grafico->setObjectName("grafico");
+    build_grafico();
     PageControl1->addTab(grafico, "Grafico dell'immersione");
 
     PageControl1->tabBar()->installEventFilter(this);
@@ -210,7 +211,7 @@ bool TMainForm::PageControl1Changing() {
 void TMainForm::PageControl1Change() {
     const bool graph = PageControl1->currentWidget() == grafico;
     StatusBar1->setSimplePanel(!graph);
-    if (graph) graficoEnter();
+    if (graph) mostra_grafico();
 }
 
 void TMainForm::PageControl1Enter() { ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection); }
@@ -233,6 +234,7 @@ bool enters_list(QEvent* event, const QWidget* list, const QWidget* left_from) {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     hint_for_mouse_move(watched, event);
+    if (watched == grafico && event->type() == QEvent::Show) run_reporting_errors([this] { graficoShow(); });
     if (watched == ListBox1 && enters_list(event, ListBox1, focus_left_from_)) run_reporting_errors([this] { ListBox1Enter(); });
     QTabBar* bar = PageControl1->tabBar();
     if (watched == bar && event->type() == QEvent::MouseButtonPress) {

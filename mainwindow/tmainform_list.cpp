@@ -39,7 +39,7 @@ void TMainForm::ListBox1DblClick() {
     PageControl1->setCurrentWidget(grafico);
     program_sets_tab_ = false;
     StatusBar1->setSimplePanel(false);
-    graficoEnter();
+    mostra_grafico();
 }
 
 void TMainForm::ListBox1Enter() {
@@ -67,11 +67,7 @@ void TMainForm::FormKeyDown(int key) {
     // The data tab shows the dive the graph shows, so an edit there lands in the dive seen.
     seleziona_corrente();
     Aggiorna_Dati_Form(next);
-    graficoEnter();
-}
-
-void TMainForm::graficoEnter() {
-    // The profile graph draws the current dive here.
+    mostra_grafico();
 }
 
 void TMainForm::Inserisci1Click() {

@@ -1,0 +1,46 @@
+#pragma once
+
+// Where samples and depths fall on the graph of a W x H canvas: the plot frame spans
+// (0, 0) to (W - 50, H - 80), time runs right at one sample every 20 seconds, depth
+// runs down to the frame's bottom edge.
+
+#include <cmath>
+#include <cstddef>
+
+#include "profile/profile_decoder.h"
+
+// Up to this many samples every sample is drawn on its own; longer profiles are drawn
+// a bounded number of segments per pixel column.
+inline constexpr std::size_t exact_sample_limit = 2047;
+
+// A pixel coordinate from a computed position, cut toward zero. Positions a file can
+// push to NaN or far off the canvas are kept within int (converting them as they are
+// is undefined); anything that far out is off every canvas anyway.
+inline int pixel(double position) {
+    constexpr double far_out = 1e6;
+    if (std::isnan(position)) return 0;
+    if (position > far_out) position = far_out;
+    if (position < -far_out) position = -far_out;
+    return static_cast<int>(position);
+}
+
+struct GraphGeometry {
+    GraphGeometry(int canvas_width, int canvas_height, const DecodedProfile& profile, double prof);
+
+    int width, height;
+    double plot_width;   // W - 50
+    double plot_height;  // H - 80
+    std::size_t n;       // samples
+    // Metres at the frame's bottom edge: the dive's maximum depth plus 2 m. A maximum
+    // depth that gives no scale (NaN, infinite, -2 m or less) yields to the deepest
+    // sample, so the curve still shows.
+    double bottom_metres;
+
+    int sample_x(std::size_t t) const { return pixel(plot_width / static_cast<double>(n) * static_cast<double>(t)); }
+    int depth_y(double metres) const { return pixel(metres * plot_height / bottom_metres); }
+
+    // Pixels per 15 samples (a 5-minute grid step); 0 when there is no sample.
+    double x15() const;
+    // Pixels per 2 metres.
+    double y2() const { return plot_height / bottom_metres * 2.0; }
+};
