@@ -1,6 +1,7 @@
 // Writes the seed corpora of the fuzz targets: small valid files made by the
 // tests' own writers. Usage: make_seeds FOLDER (creates FOLDER/leggi, ...).
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -46,6 +47,21 @@ DataTrakDive datatrak_dive(int i) {
     return d;
 }
 
+// A dive for the drawing target: its texts, a profile of `groups` 7-byte groups
+// descending and coming back, and trailing bytes from which the numbers are taken.
+std::string drawing_seed(int groups, char model_byte) {
+    std::string bytes = "Elba\\ Anna\r\nPaolo\\ buona visibilit\xe0\\ ";
+    bytes.append(22, '\x11');
+    for (int g = 0; g < groups; ++g)
+        for (int s = 0; s < 3; ++s) {
+            const int step = 3 * g + s;
+            bytes += static_cast<char>(std::min(step, 3 * groups - step) * 2);
+            bytes += static_cast<char>(step % 9 == 0 ? 0x45 : 0x00);
+        }
+    bytes.append(48, model_byte);
+    return bytes;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,7 +70,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path root = argv[1];
-    for (const char* target : {"leggi", "leggi_v10", "leggi_datatrak"}) std::filesystem::create_directories(root / target);
+    for (const char* target : {"leggi", "leggi_v10", "leggi_datatrak", "draw"})
+        std::filesystem::create_directories(root / target);
+    for (int groups : {0, 1, 20, 700}) {
+        std::ofstream(root / "draw" / ("dive-" + std::to_string(groups)), std::ios::binary) << drawing_seed(groups, '\x01');
+        std::ofstream(root / "draw" / ("max-" + std::to_string(groups)), std::ios::binary) << drawing_seed(groups, '\x7f');
+    }
     for (uint32_t n : {0u, 1u, 3u}) {
         const std::string name = "dives-" + std::to_string(n);
         sample(n).Scrivi(root / "leggi" / (name + ".qvl"));
