@@ -1,6 +1,7 @@
 // Start-up: the application, the seven windows in their order, the event loop.
 
 #include "framework/error_box.h"
+#include "framework/qt_translations.h"
 #include "mainwindow/TDialogStampa.h"
 #include "mainwindow/TFRinumera.h"
 #include "mainwindow/TFStat.h"
@@ -12,6 +13,7 @@
 int main(int argc, char** argv) {
     QuorvelApplication app(argc, argv);
     QApplication::setApplicationName("Quorvel by Ostrevane");
+    install_qt_translations(app);
     int rc = 1;
     run_reporting_errors([&] {
         MainForm = new TMainForm;

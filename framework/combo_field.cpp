@@ -1,6 +1,7 @@
 #include "framework/combo_field.h"
 
 #include "framework/edit_background.h"
+#include "framework/focused_wheel.h"
 
 #include <QLineEdit>
 
@@ -10,6 +11,7 @@ ComboField::ComboField(QWidget* parent) : QComboBox(parent)
     // Typed text stays as typed: no entries added by Enter, no completion guessing.
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
+    take_wheel_only_with_focus(this);
     setBackgroundColour(kEditBackground);
     connect(lineEdit(), &QLineEdit::textChanged, this, &ComboField::onTextChanged);
 }
@@ -25,6 +27,7 @@ void ComboField::fill(int index)
         setCurrentIndex(index >= 0 && index < count() ? index : -1);
         if (currentIndex() < 0)
             setEditText(QString());
+        lineEdit()->setCursorPosition(0); // the start of the text, not its end
     });
     gate_.passes(currentText());
 }

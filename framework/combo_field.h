@@ -2,7 +2,8 @@
 
 // A drop-down combo box that also takes typed text. index() is the entry whose text the
 // box shows, -1 when the text is no entry. changedByUser() follows every real change of
-// the text by typing or by picking an entry; the program's fill() raises none.
+// the text by typing or by picking an entry; the program's fill() raises none. The wheel
+// turns it only while it has the focus.
 
 #include "framework/change_gate.h"
 

@@ -6,6 +6,7 @@
 #include <QCalendarWidget>
 #include <QDate>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -37,6 +38,7 @@ DateField::DateField(QWidget* parent)
     popupLayout->addWidget(calendar_);
 
     setBackgroundColour(kEditBackground);
+    edit_->installEventFilter(this);
     connect(edit_, &QLineEdit::textChanged, this, &DateField::onTextChanged);
     connect(button_, &QToolButton::clicked, this, &DateField::showCalendar);
     connect(calendar_, &QCalendarWidget::clicked, this, &DateField::onDatePicked);
@@ -81,6 +83,19 @@ void DateField::showCalendar()
     popup_->move(mapToGlobal(QPoint(0, height())));
     popup_->show();
     calendar_->setFocus();
+}
+
+bool DateField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == edit_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // The platform's key for a drop-down.
+        if (key->key() == Qt::Key_Down && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier) {
+            showCalendar();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DateField::onDatePicked(const QDate& date)

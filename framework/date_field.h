@@ -1,7 +1,8 @@
 #pragma once
 
 // The date field: a fixed ten-character pattern "DD/MM/YYYY" in which a missing
-// leading digit shows as a blank, and a drop-down calendar. changedByUser() follows
+// leading digit shows as a blank, and a drop-down calendar that Alt+Down opens and Esc
+// closes without a change. changedByUser() follows
 // every real change of the text by typing or by the calendar, never the program's fill.
 
 #include "framework/change_gate.h"
@@ -34,6 +35,9 @@ public:
 
 signals:
     void changedByUser();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void placeText(const QString& text);

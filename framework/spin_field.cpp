@@ -3,7 +3,9 @@
 #include "framework/core/number_text.h"
 #include "framework/decimal_separator.h"
 #include "framework/edit_background.h"
+#include "framework/focused_wheel.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <algorithm>
@@ -18,6 +20,7 @@ SpinField::SpinField(Kind kind, QWidget* parent)
     // Qt's own correction would rewrite the text on focus loss; clamping is ours.
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);
+    take_wheel_only_with_focus(this);
     setBackgroundColour(kEditBackground);
     connect(lineEdit(), &QLineEdit::textChanged, this, &SpinField::onTextChanged);
     fill(0);
@@ -42,7 +45,10 @@ void SpinField::fill(double value)
 
 void SpinField::fillText(const QString& text)
 {
-    gate_.fill([&] { lineEdit()->setText(text); });
+    gate_.fill([&] {
+        lineEdit()->setText(text);
+        lineEdit()->setCursorPosition(0); // a text longer than the field shows its start
+    });
     gate_.passes(lineEdit()->text());
 }
 
@@ -117,12 +123,36 @@ QValidator::State SpinField::validate(QString& input, int&) const
 
 void SpinField::fixup(QString&) const {}
 
+// A pop-up window is no child in isAncestorOf()'s sense: follow its parents.
+bool SpinField::owns(const QWidget* popup) const
+{
+    for (const QWidget* w = popup; w; w = w->parentWidget())
+        if (w == this)
+            return true;
+    return false;
+}
+
+QString SpinField::settledText() const
+{
+    const auto shown = number();
+    if (!shown)
+        return textFor(minimum_);
+    if (clamped(*shown) != *shown)
+        return textFor(clamped(*shown));
+    return text(); // a number in range keeps its form ("12,50" stays as typed)
+}
+
 void SpinField::focusOutEvent(QFocusEvent* event)
 {
     QAbstractSpinBox::focusOutEvent(event);
-    const auto shown = number();
-    if (shown && clamped(*shown) != *shown)
-        setUserText(textFor(clamped(*shown)));
+    // The field's own context menu takes the focus only for a moment: the text being
+    // edited stays as it is.
+    if (event->reason() == Qt::PopupFocusReason && owns(QApplication::activePopupWidget()))
+        return;
+    // Once left, the field shows the value it holds and has written: a text that is no
+    // number reads as the minimum, so it shows the minimum.
+    if (const QString settled = settledText(); settled != text())
+        setUserText(settled);
 }
 
 void SpinField::onTextChanged()

@@ -2,8 +2,9 @@
 
 // A numeric field with step buttons that takes any typed text, reads a text that is no
 // number as its minimum and brings a value outside its range to the nearest bound only
-// when it loses the focus. changedByUser() follows every real change of the text except
-// the program's fill().
+// when it loses the focus, when its text also comes to show the value it holds. The wheel
+// steps it only while it has the focus. changedByUser() follows every real change of the
+// text except the program's fill().
 
 #include "framework/change_gate.h"
 
@@ -58,6 +59,9 @@ private:
     void setUserText(const QString& text);
     void onTextChanged();
     double clamped(double value) const;
+    // The value the field holds, in the field's own form: what its text settles to.
+    QString settledText() const;
+    bool owns(const QWidget* popup) const;
 
     Kind kind_;
     double minimum_ = 0;

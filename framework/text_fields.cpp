@@ -30,7 +30,10 @@ TextField::TextField(QWidget* parent) : QLineEdit(parent)
 
 void TextField::fill(const std::string& bytes)
 {
-    gate_.fill([&] { setText(decode_1252(bytes)); });
+    gate_.fill([&] {
+        setText(decode_1252(bytes));
+        setCursorPosition(0); // a text longer than the field shows its start
+    });
     gate_.passes(text());
 }
 
@@ -53,6 +56,8 @@ void TextField::onTextChanged()
 TextMemo::TextMemo(QWidget* parent) : QPlainTextEdit(parent)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab leaves the memo, as in every other field, instead of storing a tab character.
+    setTabChangesFocus(true);
     setBackgroundColour(kEditBackground);
     connect(this, &QPlainTextEdit::textChanged, this, &TextMemo::onTextChanged);
 }

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 TForm_Logo* Form_Logo = nullptr;
@@ -59,6 +61,18 @@ bool TForm_Logo::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm_Logo::keyPressEvent(QKeyEvent* event) {
-    if (!event->text().isEmpty() && event->text().at(0).isPrint()) hide();
+    // Esc and Enter count as character keys too, as they do on Windows.
+    const bool closing_key =
+        event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (closing_key || (!event->text().isEmpty() && event->text().at(0).isPrint())) hide();
     else SecondaryWindow::keyPressEvent(event);
+}
+
+void TForm_Logo::showEvent(QShowEvent* event) {
+    // Centred each time it is shown, on the screen of the main window; left alone, a
+    // window of its own opens in the screen's corner.
+    const QWidget* owner = parentWidget() ? parentWidget() : this;
+    if (QScreen* s = owner->screen())
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameSize(), s->availableGeometry()).topLeft());
+    SecondaryWindow::showEvent(event);
 }

@@ -80,6 +80,8 @@ void TMainForm::build_editor() {
     build_data_e_luogo();
     build_dati_immersione();
     build_descrizioni();
+    // The fields stand where they are placed: a smaller window must not cut them off.
+    for (QWidget* p : {Panel2, Panel3}) p->setMinimumHeight(p->childrenRect().bottom() + 4);
     connect_editor();
 }
 

@@ -88,7 +88,8 @@ void TMainForm::build_tabs() {
     ListBox1 = new QListView(dati);
     ListBox1->setObjectName("ListBox1");
     ListBox1->setUniformItemSizes(true);
-    ListBox1->setMinimumWidth(0);
+    // Wide enough for a number and the start of a place, however small the window gets.
+    ListBox1->setMinimumWidth(160);
     ListBox1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     ListBox1->setFont(sans_serif(13));
     ListBox1->setStyleSheet(QString("QListView { %1 color: black; } QListView::item { height: 16px; }").arg(field_background));
@@ -230,6 +231,17 @@ bool enters_list(QEvent* event, const QWidget* list, const QWidget* left_from) {
     return r != Qt::PopupFocusReason && r != Qt::MenuBarFocusReason;
 }
 
+// A key that would show another outer tab: on the tab row the arrows and their kin, and
+// anywhere in the tabs those keys or Tab with Ctrl. Tab and Shift+Tab alone move the focus.
+bool changes_tab(const QKeyEvent* event, bool on_tab_row) {
+    const int key = event->key();
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return ctrl;
+    const bool moves = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_PageUp ||
+                       key == Qt::Key_PageDown || key == Qt::Key_Home || key == Qt::Key_End;
+    return moves && (on_tab_row || ctrl);
+}
+
 }  // namespace
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -241,15 +253,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         const int i = bar->tabAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (i >= 0 && i != bar->currentIndex() && !PageControl1Changing()) return true;
     }
-    if ((watched == bar || watched == PageControl1) && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const bool switches = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Tab ||
-                              key == Qt::Key_Backtab || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
-                              key == Qt::Key_Home || key == Qt::Key_End;
-        if (switches && (watched == bar || static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier) &&
-            !PageControl1Changing())
-            return true;
-    }
+    if ((watched == bar || watched == PageControl1) && event->type() == QEvent::KeyPress &&
+        changes_tab(static_cast<QKeyEvent*>(event), watched == bar) && !PageControl1Changing())
+        return true;
     if (watched == bar && event->type() == QEvent::Wheel && !PageControl1Changing()) return true;
     return QMainWindow::eventFilter(watched, event);
 }

@@ -2,6 +2,7 @@
 #include "framework/date_field.h"
 #include "widget_tests.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -47,6 +48,35 @@ private slots:
         QCOMPARE(field.text(), QString(" 9/ 7/2003"));
         QCOMPARE(spy.count(), 1);
         QVERIFY(!field.calendar()->isVisible());
+    }
+
+    void calendarOpensWithAltDownAndEscClosesItUnchanged()
+    {
+        QWidget window;
+        auto* field = new DateField(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        field->fill(1, 2, 1999);
+        QSignalSpy spy(field, &DateField::changedByUser);
+        field->edit()->setFocus();
+
+        QTest::keyClick(field->edit(), Qt::Key_Down, Qt::AltModifier);
+        QVERIFY(field->calendar()->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // to the 2nd
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!field->calendar()->isVisible());
+        QCOMPARE(field->text(), QString(" 1/ 2/1999"));
+        QCOMPARE(spy.count(), 0);
+        QVERIFY(field->edit()->hasFocus());
+
+        // Enter takes the date moved to.
+        QTest::keyClick(field->edit(), Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!field->calendar()->isVisible());
+        QCOMPARE(field->text(), QString(" 2/ 2/1999"));
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(field->edit()->hasFocus());
     }
 
     void comboFillSelectsOrEmptiesWithoutChange()

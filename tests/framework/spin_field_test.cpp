@@ -1,9 +1,12 @@
 #include "framework/spin_field.h"
 #include "widget_tests.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 class SpinFieldTest : public QObject {
@@ -45,18 +48,21 @@ private slots:
         QCOMPARE(spy.count(), 3);
     }
 
-    // What a text reads as, and what it becomes when the focus leaves; fillText() is no change.
-    void textReadsAsItsNumberOrTheMinimumAndFocusLossClampsNumbersOnly()
+    // What a text reads as, and what the field shows once the focus leaves: the value it
+    // reads as, clamped; fillText() is no change.
+    void textReadsAsItsNumberOrTheMinimumAndFocusLossShowsThatValue()
     {
         struct Case { Kind kind; double minimum, maximum; const char* text; double value; const char* after; };
         const Case cases[] = {{Kind::Decimal, -99, 99, "-150,5", -150.5, "-99"},
                               {Kind::Decimal, -99, 99, "150", 150, "99"},
                               {Kind::Decimal, -99, 99, "12,25", 12.25, "12,25"},
-                              {Kind::Decimal, -99, 99, "12.5", -99, "12.5"},
-                              {Kind::Decimal, -99, 99, "abc", -99, "abc"},
-                              {Kind::Decimal, -99, 99, "-", -99, "-"},
-                              {Kind::Integer, 5, 59, "", 5, ""},
-                              {Kind::Integer, 5, 400, "12,5", 5, "12,5"},
+                              {Kind::Decimal, -99, 99, "12,50", 12.5, "12,50"},
+                              {Kind::Decimal, -99, 99, "12.5", -99, "-99"},
+                              {Kind::Decimal, -99, 99, "abc", -99, "-99"},
+                              {Kind::Decimal, -99, 99, "-", -99, "-99"},
+                              {Kind::Integer, 5, 59, "", 5, "5"},
+                              {Kind::Integer, 5, 400, "12,5", 5, "5"},
+                              {Kind::Integer, 0, 24, "1O", 0, "0"},
                               {Kind::Integer, 0, 0, "777", 777, "777"}}; // equal bounds: no range
         for (const Case& c : cases) {
             Window w(c.kind, c.minimum, c.maximum);
@@ -67,6 +73,23 @@ private slots:
             QCOMPARE(w.field->text(), QString::fromLatin1(c.after));
             QCOMPARE(spy.count(), QString(c.text) == c.after ? 0 : 1);
         }
+    }
+
+    // The field's own context menu (to paste, say) is no leaving: the text being typed stays.
+    void ownContextMenuKeepsTheTextBeingTyped()
+    {
+        Window w(Kind::Integer, 5, 59);
+        w.field->fillText(QString());
+        QString during = "menu never shown";
+        QTimer::singleShot(0, [&] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                during = w.field->text();
+                menu->close();
+            }
+        });
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5), w.field->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(w.field, &menu);
+        QCOMPARE(during, QString());
     }
 
     void fillIsNoChangeAndStepsGoByOneOrHundredthWithinRange()

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -11,6 +12,7 @@
 #include "framework/spin_field.h"
 #include "framework/status_bar.h"
 #include "framework/text_fields.h"
+#include "user_wheel.h"
 
 namespace {
 
@@ -405,6 +407,93 @@ private slots:
         key(Qt::Key_Down);
         QCOMPARE(form->posto->text(), QString("b"));
         QCOMPARE(form->ListBox1->currentIndex().row(), 1);
+    }
+
+    // The user clicks into the list and turns the wheel over fields on the way: no dive changes.
+    void wheelOverFieldsWithoutTheFocusChangesNoDive() {
+        const Clogbook lb = full_dive();
+        load(lb);
+        show_active();
+        click_item(1);
+        QTabBar* tabs = form->PageControl2->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QVERIFY(form->ListBox1->hasFocus());
+        for (QWidget* field : std::initializer_list<QWidget*>{form->lbomb, form->bar, form->prof, form->t_acqua,
+                                                             form->ora_dur, form->muta, form->alt})
+            user_wheel(field, -1);
+        QVERIFY(form->ListBox1->hasFocus());
+        QCOMPARE(form->lbomb->text() + "|" + form->muta->currentText(), QString("15|Monopezzo"));
+        QVERIFY(dive(1) == lb.immersioni[1]);
+
+        // The field the user clicked into takes the wheel.
+        QTest::mouseClick(form->lbomb->edit(), Qt::LeftButton);
+        user_wheel(form->lbomb, 1);
+        QCOMPARE(dive(1).lbomb, 16);
+        QVERIFY(errors.messages.empty());
+    }
+
+    // A text that is no number is written as the minimum, and leaving the field shows it.
+    void leavingAMistypedNumberShowsWhatTheDiveHolds() {
+        show_active();
+        form->PageControl2->setCurrentWidget(form->Imm_dati);
+        const QString other_separator = form->t_acqua->decimalSeparator() == ',' ? "12.5" : "12,5";
+        struct Case { SpinField* field; QString typed; const char* shown; double Timmersione::*stored; };
+        const Case cases[] = {{form->t_acqua, other_separator, "-99", &Timmersione::t_acqua},
+                              {form->prof, other_separator, "0", &Timmersione::prof},
+                              {form->bar, "1O", "0", &Timmersione::bar}};
+        for (const Case& c : cases) {
+            retype(c.field->edit(), c.typed);
+            QTest::keyClick(c.field->edit(), Qt::Key_Tab);
+            QVERIFY(!c.field->hasFocus());
+            QCOMPARE(c.field->text(), QString(c.shown));
+            QCOMPARE(dive(0).*c.stored, c.field->value());
+        }
+        QVERIFY(errors.messages.empty());
+    }
+
+    // Tab leaves a memo instead of storing a tab character; so does Shift+Tab.
+    void tabMovesOnFromTheMemos() {
+        show_active();
+        form->compagni->setFocus();
+        QTest::keyClicks(form->compagni, "Ada");
+        QTest::keyClick(form->compagni, Qt::Key_Tab);
+        QVERIFY(!form->compagni->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QVERIFY(form->compagni->hasFocus());
+        QTest::keyClick(form->compagni, Qt::Key_Backtab);
+        QVERIFY(form->punto->hasFocus());
+        QCOMPARE(dive(0).compagni, std::string("Ada"));
+
+        form->PageControl2->setCurrentWidget(form->imm_descrizioni);
+        form->commenti->setFocus();
+        QTest::keyClicks(form->commenti, "ok");
+        QTest::keyClick(form->commenti, Qt::Key_Tab);
+        QVERIFY(!form->commenti->hasFocus());
+        QCOMPARE(dive(0).commenti, std::string("ok"));
+    }
+
+    // A text longer than its field shows its start, whatever the field showed before.
+    void longTextsShowTheirStartAfterAFill() {
+        Clogbook lb = logbook_of({{1, 9, 0, "Elba"}, {2, 9, 0, "Capo Testa, secca esterna sotto il faro rosso, lato nord"}});
+        lb.corrente = 1;
+        lb.set_punto("Punta del Faro, parete est oltre la seconda boa gialla");
+        lb.set_prof(12.3456789012346);
+        load(lb);
+        show_active();
+        QTabBar* tabs = form->PageControl2->tabBar();
+        const auto first_char_shown = [](QLineEdit* e) {
+            e->grab();  // the scrolling of the text is settled when it is painted
+            return e->cursorPositionAt(QPoint(e->contentsMargins().left() + 3, e->height() / 2));
+        };
+        for (int row : {1, 0, 1}) {
+            click_item(row);
+            QCOMPARE(first_char_shown(form->posto), 0);
+            QCOMPARE(first_char_shown(form->punto), 0);
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+            QCOMPARE(first_char_shown(form->prof->edit()), 0);
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        }
+        QCOMPARE(form->prof->text(), dec(form->prof, "12.3456789012346"));
     }
 
     void screenshotsForTheEye() {

@@ -1,12 +1,14 @@
 #include <QAction>
 #include <QListView>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
 #include "form_fixture.h"
 #include "framework/status_bar.h"
+#include "framework/text_fields.h"
 
 namespace {
 
@@ -65,6 +67,60 @@ private slots:
                                    "Immersioni", "&Inserisci=Shift+F10", "Ca&ncella=Ctrl+F10",
                                    "Stam&pa=Ctrl+P", "&Rinumera=Ctrl+R", "Statistiche=Ctrl+T", "Help",
                                    "A&bout=F1"}));
+    }
+
+    // Without a profile only the change of outer tab is refused: the focus moves on.
+    void focusLeavesTheOuterTabRowWithoutAProfile() {
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTabBar* bar = form->PageControl1->tabBar();
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            bar->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(bar, key);
+            QVERIFY2(!bar->hasFocus(), qPrintable(QKeySequence(key).toString()));
+        }
+        bar->setFocus(Qt::TabFocusReason);
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_End}) QTest::keyClick(bar, key);
+        QTest::keyClick(bar, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(form->PageControl1->currentWidget(), form->dati);
+        QVERIFY(bar->hasFocus());
+    }
+
+    void aboutBoxIsCentredAndClosesWithEscAndEnter() {
+        form->show();
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+            run(&TMainForm::About1Click);
+            QVERIFY(Form_Logo->isVisible());
+            const QPoint off = Form_Logo->frameGeometry().center() - form->screen()->availableGeometry().center();
+            QVERIFY2(off.manhattanLength() <= 2, qPrintable(QString("%1,%2 off the centre").arg(off.x()).arg(off.y())));
+            QTest::keyClick(Form_Logo, key);
+            QVERIFY(Form_Logo->isHidden());
+        }
+    }
+
+    // However small the window is made, the list shows its items and every editor field
+    // stays within its tab.
+    void shrinkingKeepsTheListAndTheEditorUsable() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->resize(100, 100);
+        QApplication::processEvents();
+        const int item_width = form->ListBox1->fontMetrics().horizontalAdvance("* 9999 - Portofino");
+        QVERIFY2(form->ListBox1->viewport()->width() >= item_width, qPrintable(QString::number(form->ListBox1->width())));
+        const QRect editor = QRect(form->PageControl2->mapTo(form.get(), QPoint()), form->PageControl2->size());
+        QVERIFY(form->rect().contains(editor));
+        for (auto [tab, panel] : {std::pair{form->Imm_data_luogo, form->Panel2}, std::pair{form->Imm_dati, form->Panel3},
+                                  std::pair{form->imm_descrizioni, form->Panel4}}) {
+            form->PageControl2->setCurrentWidget(tab);
+            QApplication::processEvents();
+            for (QWidget* field : panel->findChildren<QWidget*>()) {
+                if (!field->isVisibleTo(form.get())) continue;  // a combo box's closed drop-down list
+                const QRect in_panel(field->mapTo(panel, QPoint()), field->size());
+                QVERIFY2(panel->rect().contains(in_panel), field->metaObject()->className());
+            }
+        }
+        QVERIFY(form->commenti->height() >= 3 * form->commenti->fontMetrics().height());
     }
 
     void graphTabRefusedWithoutProfile() {
