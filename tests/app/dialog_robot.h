@@ -20,7 +20,7 @@ class DialogRobot : public QObject {
 public:
     // What a dialog showed: a message box's text, a file dialog's title.
     QStringList seen;
-    // Answers for the file dialogs in order: a path to type, or empty to cancel.
+    // Answers for the file dialogs in order: a path to choose, or empty to cancel.
     std::deque<QString> file_answers;
     // Runs once when the main window is shown and no dialog is open.
     std::function<void(TMainForm&)> inspect;
