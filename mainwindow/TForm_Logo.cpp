@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "mainwindow/logo_lookup.h"
+
 TForm_Logo* Form_Logo = nullptr;
 
 TForm_Logo::TForm_Logo(QWidget* parent) : SecondaryWindow("About Ostrevane", parent) {
@@ -33,11 +35,9 @@ TForm_Logo::TForm_Logo(QWidget* parent) : SecondaryWindow("About Ostrevane", par
     Image1->setObjectName("Image1");
     Image1->setFixedSize(200, 200);
     Image1->setAlignment(Qt::AlignCenter);
-    Q_INIT_RESOURCE(logo);  // the resource lives in a static library
-    QPixmap picture;
-    from_file_ = picture.load("Logo200.gif");
-    if (!from_file_) picture.load(":/Logo200.gif");
-    Image1->setPixmap(picture);
+    const Logo logo = load_logo(logo_folders());
+    Image1->setPixmap(QPixmap::fromImage(logo.picture));
+    picture_source_ = logo.source;
 
     auto* inner = new QVBoxLayout(Panel1);
     inner->setContentsMargins(15, 15, 15, 15);

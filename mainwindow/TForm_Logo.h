@@ -4,13 +4,13 @@
 
 class QLabel;
 
-// The about box. Its picture is "Logo200.gif" in the working directory, or the
-// logo built into the program when that file cannot be read.
+// The about box. Its picture is "Logo200.gif" from the working directory, else
+// from the installed data folder, else the logo built into the program.
 class TForm_Logo : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit TForm_Logo(QWidget* parent = nullptr);
-    bool picture_from_file() const { return from_file_; }
+    QString picture_source() const { return picture_source_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -19,7 +19,7 @@ protected:
 
 private:
     QLabel* Image1;
-    bool from_file_ = false;
+    QString picture_source_;
 };
 
 extern TForm_Logo* Form_Logo;

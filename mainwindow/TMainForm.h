@@ -122,6 +122,10 @@ public:
     void EsportainUDDF1Click();
     void EsportainCSV1Click();
     void Exit1Click();
+    // Load and the DataTrak import of a file already chosen (the logbook named
+    // when the program starts): the same steps after the open dialog.
+    void carica_file(const QString& path);
+    void converti_datatrak_file(const QString& path);
     void Inserisci1Click();
     void Cancella1Click();
     void Stampa2Click();
@@ -200,6 +204,7 @@ private:
     std::unique_ptr<Clogbook> leggi_nuovo(const QString& path, uint32_t (*peek)(const std::filesystem::path&),
                                           Reader reader);
     void carica_con(uint32_t (*peek)(const std::filesystem::path&), Reader reader);
+    void carica_da(const QString& path, uint32_t (*peek)(const std::filesystem::path&), Reader reader);
     std::unique_ptr<Clogbook> logbook_;
     std::unique_ptr<FileDialogs> dialogs_;
     std::unique_ptr<YesNoQuestion> question_;

@@ -32,22 +32,30 @@ void TMainForm::Nuovo1Click() {
 
 void TMainForm::carica_con(uint32_t (*peek)(const std::filesystem::path&), Reader reader) {
     ritorna_ai_dati();
-    const auto path = dialogs_->apri(1, "*.qvl");
-    if (!path) return;
-    sostituisci(leggi_nuovo(*path, peek, reader));
-    nomefile = *path;
+    if (const auto path = dialogs_->apri(1, "*.qvl")) carica_da(*path, peek, reader);
+}
+
+void TMainForm::carica_da(const QString& path, uint32_t (*peek)(const std::filesystem::path&), Reader reader) {
+    ritorna_ai_dati();
+    sostituisci(leggi_nuovo(path, peek, reader));
+    nomefile = path;
     Aggiorna_Indice();
 }
 
 void TMainForm::Carica1Click() { carica_con(peek_native_count, &Clogbook::Leggi); }
 
+void TMainForm::carica_file(const QString& path) { carica_da(path, peek_native_count, &Clogbook::Leggi); }
+
 void TMainForm::ConvertidaQuorvel101Click() { carica_con(peek_v10_count, &Clogbook::Leggi_V10); }
 
 void TMainForm::ConvertidaDataTrak1Click() {
     ritorna_ai_dati();
-    const auto path = dialogs_->apri(2, "*.log");
-    if (!path) return;
-    sostituisci(leggi_nuovo(*path, peek_datatrak_count, &Clogbook::Leggi_DataTrak));
+    if (const auto path = dialogs_->apri(2, "*.log")) converti_datatrak_file(*path);
+}
+
+void TMainForm::converti_datatrak_file(const QString& path) {
+    ritorna_ai_dati();
+    sostituisci(leggi_nuovo(path, peek_datatrak_count, &Clogbook::Leggi_DataTrak));
     // Until the import is saved it has no file: a plain Save must not overwrite the
     // logbook that was open before.
     nomefile = "untitled.qvl";

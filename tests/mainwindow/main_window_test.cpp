@@ -276,7 +276,8 @@ private slots:
     }
 
     void aboutBoxFallsBackToBuiltInLogo() {
-        QVERIFY(!QDir::current().exists("Logo200.gif") || Form_Logo->picture_from_file());
+        QVERIFY(!QDir::current().exists("Logo200.gif") ||
+                Form_Logo->picture_source() == QDir::current().absoluteFilePath("Logo200.gif"));
         QVERIFY(!Form_Logo->findChild<QLabel*>("Image1")->pixmap().isNull());
         run(&TMainForm::About1Click);
         QVERIFY(Form_Logo->isVisible());
