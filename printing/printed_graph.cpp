@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double kFarOffPage = 1'000'000.0;
 
 // Pixels a metre down the box: the maximum depth plus 2 metres fills its height.
 std::optional<double> depth_scale(const PageMetrics& m, double prof) {
@@ -96,11 +95,6 @@ void mean_line(Canvas& canvas, const PageMetrics& m, const DecodedProfile& profi
 }
 
 }  // namespace
-
-int to_pixel(double value) {
-    if (std::isnan(value)) return 0;
-    return static_cast<int>(std::clamp(value, -kFarOffPage, kFarOffPage));
-}
 
 void draw_printed_graph(Canvas& canvas, const PageMetrics& m, const Timmersione& dive,
                         const DecodedProfile& profile, char decimal_separator) {

@@ -5,6 +5,7 @@
 // red curve and the green dash-dot mean line.
 
 #include "framework/core/canvas.h"
+#include "framework/core/pixel.h"
 #include "logbook/Clogbook.h"
 #include "printing/page_metrics.h"
 #include "profile/profile_decoder.h"
@@ -15,6 +16,3 @@
 void draw_printed_graph(Canvas& canvas, const PageMetrics& m, const Timmersione& dive,
                         const DecodedProfile& profile, char decimal_separator);
 
-// A computed coordinate as a whole pixel, cut toward zero. Values far off the page
-// are held there, so that no scale from a file can overflow the conversion.
-int to_pixel(double value);

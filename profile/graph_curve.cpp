@@ -71,7 +71,7 @@ void draw_mean_line(Canvas& canvas, const GraphGeometry& g, const DecodedProfile
     canvas.setPenColour(colours::green);
     canvas.setPenStyle(PenStyle::dash_dot);
     canvas.setPenWidth(pen_width);
-    const int y = pixel(g.plot_height / g.bottom_metres * profile.sum / static_cast<double>(g.n));
+    const int y = to_pixel(g.plot_height / g.bottom_metres * profile.sum / static_cast<double>(g.n));
     canvas.moveTo(0, y);
-    canvas.lineTo(pixel(g.plot_width), y);
+    canvas.lineTo(to_pixel(g.plot_width), y);
 }

@@ -7,22 +7,12 @@
 #include <cmath>
 #include <cstddef>
 
+#include "framework/core/pixel.h"
 #include "profile/profile_decoder.h"
 
 // Up to this many samples every sample is drawn on its own; longer profiles are drawn
 // a bounded number of segments per pixel column.
 inline constexpr std::size_t exact_sample_limit = 2047;
-
-// A pixel coordinate from a computed position, cut toward zero. Positions a file can
-// push to NaN or far off the canvas are kept within int (converting them as they are
-// is undefined); anything that far out is off every canvas anyway.
-inline int pixel(double position) {
-    constexpr double far_out = 1e6;
-    if (std::isnan(position)) return 0;
-    if (position > far_out) position = far_out;
-    if (position < -far_out) position = -far_out;
-    return static_cast<int>(position);
-}
 
 struct GraphGeometry {
     GraphGeometry(int canvas_width, int canvas_height, const DecodedProfile& profile, double prof);
@@ -36,8 +26,8 @@ struct GraphGeometry {
     // sample, so the curve still shows.
     double bottom_metres;
 
-    int sample_x(std::size_t t) const { return pixel(plot_width / static_cast<double>(n) * static_cast<double>(t)); }
-    int depth_y(double metres) const { return pixel(metres * plot_height / bottom_metres); }
+    int sample_x(std::size_t t) const { return to_pixel(plot_width / static_cast<double>(n) * static_cast<double>(t)); }
+    int depth_y(double metres) const { return to_pixel(metres * plot_height / bottom_metres); }
 
     // Pixels per 15 samples (a 5-minute grid step); 0 when there is no sample.
     double x15() const;

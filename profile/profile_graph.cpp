@@ -42,10 +42,10 @@ void draw_time_grid(Canvas& canvas, const GraphGeometry& g) {
     // multiples of 5 minutes: 136 lines at most, not a line on every pixel column.
     const double per_line = std::ceil(static_cast<double>(g.n) / static_cast<double>(exact_sample_limit));
     for_each_grid_step(x15, g.plot_width, per_line, before_the_end, [&](double i) {
-        const int x = pixel(x15 * i);
+        const int x = to_pixel(x15 * i);
         canvas.moveTo(x, 0);
-        canvas.lineTo(x, pixel(g.plot_height));
-        canvas.textOut(pixel(x15 * i - 10.0), g.height - 70, std::to_string(static_cast<unsigned long long>(5.0 * i)));
+        canvas.lineTo(x, to_pixel(g.plot_height));
+        canvas.textOut(to_pixel(x15 * i - 10.0), g.height - 70, std::to_string(static_cast<unsigned long long>(5.0 * i)));
     });
 }
 
@@ -54,10 +54,10 @@ void draw_depth_grid(Canvas& canvas, const GraphGeometry& g, char decimal_separa
     // The last line may lie on the bottom edge, which stands for prof + 2 m.
     const auto down_to_the_bottom = [&](double j) { return j <= g.bottom_metres * 0.5; };
     for_each_grid_step(y2, g.plot_height, 1.0, down_to_the_bottom, [&](double j) {
-        const int y = pixel(y2 * j);
+        const int y = to_pixel(y2 * j);
         canvas.moveTo(0, y);
-        canvas.lineTo(pixel(g.plot_width), y);
-        canvas.textOut(g.width - 30, pixel(y2 * j - 10.0), format_general(2.0 * j, decimal_separator));
+        canvas.lineTo(to_pixel(g.plot_width), y);
+        canvas.textOut(g.width - 30, to_pixel(y2 * j - 10.0), format_general(2.0 * j, decimal_separator));
     });
 }
 

@@ -38,23 +38,23 @@ public:
     explicit RecordingCanvas(int text_height = 10) : text_height_(text_height) {}
 
     void fillBackground(int left, int top, int right, int bottom) override {
-        record({Kind::fill_background, left, top, right, bottom});
+        record(Kind::fill_background, left, top, right, bottom);
     }
     void rectangle(int left, int top, int right, int bottom) override {
-        record({Kind::rectangle, left, top, right, bottom});
+        record(Kind::rectangle, left, top, right, bottom);
     }
     void moveTo(int x, int y) override {
         x_ = x;
         y_ = y;
-        record({Kind::move_to, x, y, x, y});
+        record(Kind::move_to, x, y, x, y);
     }
     void lineTo(int x, int y) override {
-        record({Kind::line_to, x_, y_, x, y});
+        record(Kind::line_to, x_, y_, x, y);
         x_ = x;
         y_ = y;
     }
     void textOut(int x, int y, const std::string& text) override {
-        record({Kind::text, x, y, x, y, text});
+        record(Kind::text, x, y, x, y, text);
     }
     int textHeight(const std::string&) override { return text_height_; }
 
@@ -76,10 +76,8 @@ public:
     void clear() { ops_.clear(); }
 
 private:
-    void record(Op op) {
-        op.pen = pen_;
-        op.font = font_;
-        ops_.push_back(std::move(op));
+    void record(Kind kind, int x1, int y1, int x2, int y2, const std::string& text = {}) {
+        ops_.push_back(Op{kind, x1, y1, x2, y2, text, pen_, font_});
     }
 
     int text_height_;
