@@ -1,53 +1,75 @@
 #include "statistics/statistics.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace {
 
-// The flag rows each test one bit of one byte of the dive. The loop over the dives
-// only counts how often each value of those bytes occurs; the rows add up their bit
-// from those counts afterwards, so a dive costs a few increments whatever its flags.
-enum FlagByte : std::size_t { tipo_byte, gas_byte, att1_byte, att2_byte, flag_byte_count };
+// The flags are counted in byte lanes: spread(v) puts bit b of the byte v into byte b
+// of a 64-bit word, so that one addition counts eight flags of a dive at once and a
+// dive costs a few additions whatever its flags. A lane holds 255, so the dives are
+// taken in runs of 255 and the lanes emptied into the counts after each run.
+constexpr std::size_t lane_capacity = 255;
 
-struct FlagRow {
+constexpr std::array<uint64_t, 256> spread_table = [] {
+    std::array<uint64_t, 256> t{};
+    for (unsigned v = 0; v < 256; ++v)
+        for (unsigned b = 0; b < 8; ++b)
+            if (v & (1u << b)) t[v] |= uint64_t(1) << (8 * b);
+    return t;
+}();
+
+// The four words of lanes: tipo_bit; att_bit1; att_bit2 with gas and the repeat dive
+// above it; the depth class.
+enum Word : std::size_t { tipo_word, att1_word, misc_word, depth_word, word_count };
+constexpr unsigned gas_shift = 5;
+constexpr unsigned multiple_bit = 0x80;
+
+struct LaneRow {
     Category category;
-    FlagByte byte;
+    Word word;
     unsigned bit;
 };
 
-constexpr FlagRow flag_rows[] = {
-    {Category::scr, gas_byte, 0x02},
-    {Category::nitrox, gas_byte, 0x01},
-    {Category::within_curve, tipo_byte, 0x04},
-    {Category::decompression, tipo_byte, 0x08},
-    {Category::multiple_ascents, tipo_byte, 0x20},
-    {Category::single_ascent, tipo_byte, 0x10},
-    {Category::fresh_water, tipo_byte, 0x40},
-    {Category::sea_water, tipo_byte, 0x80},
-    {Category::observation, att1_byte, 0x01},
-    {Category::group, att1_byte, 0x02},
-    {Category::course, att1_byte, 0x04},
-    {Category::training, att1_byte, 0x08},
-    {Category::night, att1_byte, 0x10},
-    {Category::cave, att1_byte, 0x20},
-    {Category::under_ice, att1_byte, 0x40},
-    {Category::search, att1_byte, 0x80},
-    {Category::wreck, att2_byte, 0x01},
-    {Category::river, att2_byte, 0x02},
-    {Category::current, att2_byte, 0x04},
-    {Category::photo_video, att2_byte, 0x08},
-    {Category::other, att2_byte, 0x10},
+constexpr LaneRow lane_rows[] = {
+    {Category::multiple_dives, misc_word, multiple_bit},
+    {Category::depth_0_10, depth_word, 0x01},
+    {Category::depth_10_20, depth_word, 0x02},
+    {Category::depth_20_30, depth_word, 0x04},
+    {Category::depth_30_40, depth_word, 0x08},
+    {Category::depth_40_50, depth_word, 0x10},
+    {Category::depth_over_50, depth_word, 0x20},
+    {Category::scr, misc_word, 0x02 << gas_shift},
+    {Category::nitrox, misc_word, 0x01 << gas_shift},
+    {Category::within_curve, tipo_word, 0x04},
+    {Category::decompression, tipo_word, 0x08},
+    {Category::multiple_ascents, tipo_word, 0x20},
+    {Category::single_ascent, tipo_word, 0x10},
+    {Category::fresh_water, tipo_word, 0x40},
+    {Category::sea_water, tipo_word, 0x80},
+    {Category::observation, att1_word, 0x01},
+    {Category::group, att1_word, 0x02},
+    {Category::course, att1_word, 0x04},
+    {Category::training, att1_word, 0x08},
+    {Category::night, att1_word, 0x10},
+    {Category::cave, att1_word, 0x20},
+    {Category::under_ice, att1_word, 0x40},
+    {Category::search, att1_word, 0x80},
+    {Category::wreck, misc_word, 0x01},
+    {Category::river, misc_word, 0x02},
+    {Category::current, misc_word, 0x04},
+    {Category::photo_video, misc_word, 0x08},
+    {Category::other, misc_word, 0x10},
 };
-
-constexpr std::size_t depth_class_count = 6;
+static_assert(std::size(lane_rows) == category_count);
 
 // The classes are exclusive and cover every depth: 10.0 m still belongs to the first,
 // 20.0, 30.0, 40.0 and 50.0 m to the class they open. A depth that is no number fails
 // every comparison and so lands in "0..10 mt", beside the dives without a depth.
-std::size_t depth_class(double prof) {
-    return std::size_t(prof > 10.0) + std::size_t(prof >= 20.0) + std::size_t(prof >= 30.0) +
-           std::size_t(prof >= 40.0) + std::size_t(prof >= 50.0);
+unsigned depth_class(double prof) {
+    return unsigned(prof > 10.0) + unsigned(prof >= 20.0) + unsigned(prof >= 30.0) + unsigned(prof >= 40.0) +
+           unsigned(prof >= 50.0);
 }
 
 // count × 100 / whole, exact, then to a whole percent; nothing counted is 0 %.
@@ -72,28 +94,28 @@ public:
     void add(const Timmersione& d) {
         ++counted_;
         total_minutes_ += double(d.ora_dur) * 60.0 + double(d.min_dur);
-        multiple_ += uint64_t(d.ora_int != 0 || d.min_int != 0);
-        ++depth_[depth_class(d.prof)];
-        ++values_[tipo_byte][uint8_t(d.tipo_bit)];
-        ++values_[gas_byte][uint8_t(d.gas)];
-        ++values_[att1_byte][uint8_t(d.att_bit1)];
-        ++values_[att2_byte][uint8_t(d.att_bit2)];
+        const bool multiple = d.ora_int != 0 || d.min_int != 0;
+        lanes_[tipo_word] += spread_table[uint8_t(d.tipo_bit)];
+        lanes_[att1_word] += spread_table[uint8_t(d.att_bit1)];
+        lanes_[misc_word] += spread_table[(uint8_t(d.att_bit2) & 0x1F) | (uint8_t(d.gas) & 0x03) << gas_shift |
+                                          (multiple ? multiple_bit : 0)];
+        lanes_[depth_word] += uint64_t(1) << (8 * depth_class(d.prof));
+    }
+
+    // After at most lane_capacity calls of add.
+    void empty_lanes() {
+        for (const LaneRow& row : lane_rows)
+            count_[std::size_t(row.category)] += (lanes_[row.word] >> (8 * std::countr_zero(row.bit))) & 0xFF;
+        lanes_ = {};
     }
 
     Statistics result(uint32_t logbook_size) const {
         Statistics s;
         s.counted = counted_;
         s.counted_share = percent(counted_, logbook_size, false);
-        s.count[std::size_t(Category::multiple_dives)] = multiple_;
-        for (std::size_t k = 0; k < depth_class_count; ++k) s.count[std::size_t(Category::depth_0_10) + k] = depth_[k];
-        for (const FlagRow& row : flag_rows) {
-            uint64_t with_bit = 0;
-            for (unsigned value = 0; value < 256; ++value)
-                if (value & row.bit) with_bit += values_[row.byte][value];
-            s.count[std::size_t(row.category)] = with_bit;
-        }
+        s.count = count_;
         for (std::size_t c = 0; c < category_count; ++c)
-            s.share[c] = percent(s.count[c], counted_, rounds_up(Category(c)));
+            s.share[c] = percent(count_[c], counted_, rounds_up(Category(c)));
         s.total_time = split(whole_minutes(total_minutes_));
         if (counted_ > 0) s.mean_time = split(whole_minutes(total_minutes_ / counted_));
         return s;
@@ -102,10 +124,22 @@ public:
 private:
     uint32_t counted_ = 0;
     double total_minutes_ = 0;
-    uint64_t multiple_ = 0;
-    std::array<uint64_t, depth_class_count> depth_{};
-    std::array<std::array<uint64_t, 256>, flag_byte_count> values_{};
+    std::array<uint64_t, word_count> lanes_{};
+    std::array<uint64_t, category_count> count_{};
 };
+
+// Counts the dives at the positions for which counts(i) holds.
+template <class Counts>
+Statistics count_where(const Clogbook& logbook, std::size_t positions, Counts counts) {
+    Tally tally;
+    for (std::size_t start = 0; start < positions; start += lane_capacity) {
+        const std::size_t end = std::min(positions, start + lane_capacity);
+        for (std::size_t i = start; i < end; ++i)
+            if (counts(i)) tally.add(logbook.immersioni[i]);
+        tally.empty_lanes();
+    }
+    return tally.result(logbook.num_imm);
+}
 
 }  // namespace
 
@@ -114,15 +148,10 @@ bool rounds_up(Category c) {
 }
 
 Statistics count_statistics(const Clogbook& logbook) {
-    Tally tally;
-    for (const Timmersione& d : logbook.immersioni) tally.add(d);
-    return tally.result(logbook.num_imm);
+    return count_where(logbook, logbook.immersioni.size(), [](std::size_t) { return true; });
 }
 
 Statistics count_statistics(const Clogbook& logbook, const std::vector<bool>& selected) {
-    Tally tally;
-    const std::size_t n = std::min(logbook.immersioni.size(), selected.size());
-    for (std::size_t i = 0; i < n; ++i)
-        if (selected[i]) tally.add(logbook.immersioni[i]);
-    return tally.result(logbook.num_imm);
+    return count_where(logbook, std::min(logbook.immersioni.size(), selected.size()),
+                       [&](std::size_t i) { return bool(selected[i]); });
 }

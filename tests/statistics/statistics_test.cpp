@@ -18,6 +18,21 @@ Clogbook with_depths(std::initializer_list<double> depths) {
     return lb;
 }
 
+// Every flag of a row set, a surface interval, one hour, deeper than 50 m.
+Clogbook every_flag(uint32_t n) {
+    Clogbook lb(n);
+    for (Timmersione& d : lb.immersioni) {
+        d.tipo_bit = 0xFF;
+        d.gas = 3;
+        d.att_bit1 = 0xFF;
+        d.att_bit2 = 0x1F;
+        d.min_int = 1;
+        d.ora_dur = 1;
+        d.prof = 60.0;
+    }
+    return lb;
+}
+
 uint64_t depth_total(const Statistics& s) {
     uint64_t sum = 0;
     for (Category c : {Category::depth_0_10, Category::depth_10_20, Category::depth_20_30, Category::depth_30_40,
@@ -138,6 +153,19 @@ TEST(Flags, EachRowCountsItsOwnBit) {
     EXPECT_EQ(type_rows, 0u);
 }
 
+TEST(Flags, CountsGoOnPastHundredsOfDives) {
+    // Far more dives than a small counter holds, every flag set on each.
+    const Clogbook lb = every_flag(1000);
+    const Statistics s = count_statistics(lb);
+    for (std::size_t c = 0; c < category_count; ++c) {
+        const bool shallower = c >= std::size_t(Category::depth_0_10) && c < std::size_t(Category::depth_over_50);
+        EXPECT_EQ(s.count[c], shallower ? 0u : 1000u) << "row " << c;
+    }
+    std::vector<bool> every_third(1000);
+    for (std::size_t i = 0; i < 1000; i += 3) every_third[i] = true;
+    EXPECT_EQ(count_statistics(lb, every_third).count_of(Category::other), 334u);
+}
+
 TEST(MultipleDives, AnySurfaceIntervalMakesARepeatDive) {
     Clogbook lb(4);
     lb.immersioni[0].min_int = 5;
@@ -188,15 +216,7 @@ TEST(Selection, OnlySelectedPositionsCount) {
 }
 
 TEST(NothingCounted, EveryFigureIsZero) {
-    Clogbook busy(3);
-    for (Timmersione& d : busy.immersioni) {
-        d.ora_dur = 1;
-        d.min_int = 3;
-        d.tipo_bit = 0xFF;
-        d.gas = 3;
-        d.att_bit1 = 0xFF;
-        d.att_bit2 = 0x1F;
-    }
+    const Clogbook busy = every_flag(3);
     for (const Statistics& s :
          {count_statistics(Clogbook(0)), count_statistics(busy, std::vector<bool>(3, false)),
           count_statistics(busy, {})}) {
