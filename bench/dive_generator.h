@@ -3,6 +3,8 @@
 // Logbooks of plausible dives for the benchmarks: places and sites, buddies on
 // several lines, comments, and a 300-byte profile on most dives.
 
+#include <map>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -47,4 +49,12 @@ inline Clogbook make_plausible_logbook(uint32_t n, unsigned seed = 42) {
     }
     log.corrente = 0;
     return log;
+}
+
+// One plausible logbook per size, made once for the whole benchmark run.
+inline const Clogbook& logbook_of(uint32_t n) {
+    static std::map<uint32_t, std::unique_ptr<Clogbook>> cache;
+    auto& slot = cache[n];
+    if (!slot) slot = std::make_unique<Clogbook>(make_plausible_logbook(n));
+    return *slot;
 }

@@ -30,13 +30,6 @@ std::filesystem::path bench_folder() {
     return folder;
 }
 
-const Clogbook& logbook_of(uint32_t n) {
-    static std::map<uint32_t, std::unique_ptr<Clogbook>> cache;
-    auto& slot = cache[n];
-    if (!slot) slot = std::make_unique<Clogbook>(make_plausible_logbook(n));
-    return *slot;
-}
-
 std::filesystem::path saved_file_of(uint32_t n) {
     auto path = bench_folder() / ("dives-" + std::to_string(n) + ".qvl");
     if (!std::filesystem::exists(path)) logbook_of(n).Scrivi(path);

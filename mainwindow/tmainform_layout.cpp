@@ -13,6 +13,7 @@
 
 #include "framework/dialogs.h"
 #include "framework/error_box.h"
+#include "framework/fonts.h"
 #include "framework/key_preview.h"
 #include "framework/menu_shortcuts.h"
 #include "framework/print_dialog.h"
@@ -25,17 +26,6 @@ TMainForm* MainForm = nullptr;
 namespace {
 
 const char* const field_background = "background-color: rgb(240, 251, 255);";
-
-QFont sans_serif(int pixels, bool bold = false) {
-    // Where the Windows face is missing, the metric-compatible Liberation Sans keeps
-    // captions as wide as the layout expects.
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-    QFont f("MS Sans Serif");
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 QWidget* tab_panel(QTabWidget* tabs, const QString& caption, const char* name, QWidget** panel,
                    const char* panel_name) {
