@@ -2,18 +2,12 @@
 
 #include <QButtonGroup>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
-    // Three items fit a group 57 pixels high only without spacing.
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(6, 0, 2, 1);
-    column->setSpacing(0);
     for (const QString& text : items) {
         auto* b = new QRadioButton(text, this);
         group_->addButton(b, int(items_.size()));
-        column->addWidget(b);
         items_.push_back(b);
     }
     setItemIndex(0);
@@ -23,4 +17,11 @@ int RadioGroup::itemIndex() const { return group_->checkedId(); }
 
 void RadioGroup::setItemIndex(int index) {
     if (index >= 0 && size_t(index) < items_.size()) items_[size_t(index)]->setChecked(true);
+}
+
+void RadioGroup::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    // Items 14 pixels apart from just under the caption, as in the small dialogs, where
+    // three items share a group 57 pixels high; a layout would want more room.
+    for (size_t i = 0; i < items_.size(); ++i) items_[i]->setGeometry(8, 13 + 14 * int(i), width() - 12, 15);
 }

@@ -18,6 +18,9 @@ public:
     void setItemIndex(int index);
     QRadioButton* item(int index) const { return items_.at(size_t(index)); }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QButtonGroup* group_;
     std::vector<QRadioButton*> items_;
