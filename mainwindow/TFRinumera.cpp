@@ -1,3 +1,45 @@
 #include "mainwindow/TFRinumera.h"
 
+#include <QLabel>
+#include <QShowEvent>
+#include <limits>
+
+#include "framework/core/number_text.h"
+#include "framework/error_box.h"
+#include "framework/spin_field.h"
+#include "logbook/dive_set.h"
+#include "mainwindow/TMainForm.h"
+#include "mainwindow/ok_button.h"
+
 TFRinumera* FRinumera = nullptr;
+
+TFRinumera::TFRinumera(QWidget* parent) : SecondaryDialog("Rinumera Immersioni", parent) {
+    setFixedSize(188, 152);
+    RxLabel1 = new QLabel("Inserisci il numero iniziale\ndelle immersioni", this);
+    RxLabel1->setObjectName("RxLabel1");
+    RxLabel1->setAlignment(Qt::AlignCenter);
+    RxLabel1->setGeometry(0, 8, 188, 34);
+    numera = new SpinField(SpinField::Kind::Integer, this);
+    numera->setObjectName("numera");
+    numera->setGeometry(19, 52, 149, 24);
+    // Any first number whose predecessor, base_num, is still a 32-bit number.
+    numera->setRange(std::numeric_limits<int32_t>::min() + 1.0, std::numeric_limits<int32_t>::max());
+    numera->fill(1);
+    BitBtn1 = ok_button(this, 11, 100);
+    BitBtn2 = stock_button(this, "BitBtn2", "Cancel", QStyle::SP_DialogCancelButton, 102, 100);
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { run_reporting_errors([this] { BitBtn1Click(); }); });
+    connect(BitBtn2, &QPushButton::clicked, this, &TFRinumera::BitBtn2Click);
+}
+
+void TFRinumera::BitBtn1Click() {
+    // A text that is no number starts from 0, as a field without bounds reads it.
+    const int32_t first = parse_whole(numera->text().toStdString()).value_or(0);
+    if (renumber_from(MainForm->logbook(), first)) MainForm->Aggiorna_Indice();
+    hide();
+}
+
+void TFRinumera::showEvent(QShowEvent* event) {
+    numera->setFocus();
+    numera->selectAll();
+    SecondaryDialog::showEvent(event);
+}

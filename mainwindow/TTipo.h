@@ -1,12 +1,28 @@
 #pragma once
 
-#include "mainwindow/secondary_window.h"
+#include "logbook/flag_choices.h"
+#include "mainwindow/flag_dialog.h"
 
-// The dive-type dialog; its controls come with the editor.
-class TTipo : public SecondaryWindow {
+class QPushButton;
+class RadioGroup;
+
+// The dive-type dialog: edits the type flags and the gas of the current dive. It loads
+// the dive when shown and writes it back however it is closed; there is no cancel.
+class TTipo : public FlagDialog {
     Q_OBJECT
 public:
-    explicit TTipo(QWidget* parent = nullptr) : SecondaryWindow("Tipo di Immersione", parent) {}
+    explicit TTipo(QWidget* parent = nullptr);
+
+    RadioGroup *RadioGroup1, *RadioGroup2, *RadioGroup3, *RadioGroup4;
+    QPushButton* BitBtn1;
+
+    void FormShow() override;
+    void FormClose() override;
+
+    TypeChoice scelta() const;
+
+private:
+    void mostra_scelta(const TypeChoice& c);
 };
 
 extern TTipo* Tipo;

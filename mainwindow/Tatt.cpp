@@ -1,3 +1,60 @@
 #include "mainwindow/Tatt.h"
 
+#include <QCheckBox>
+#include <QLabel>
+
+#include "framework/text_fields.h"
+#include "mainwindow/TMainForm.h"
+#include "mainwindow/ok_button.h"
+
 Tatt* att = nullptr;
+
+Tatt::Tatt(QWidget* parent) : FlagDialog("Attività nell'immersione", parent) {
+    setFixedSize(258, 289);
+    move(569, 308);
+    // Two columns of six, in the order of the activity bits.
+    const char* const captions[12] = {"Osservazione", "In Gruppo", "Corso",   "Addestramento",
+                                      "Notturna",     "In Grotta", "Ghiaccio", "Ricerca",
+                                      "Relitti",      "Fiume",     "Corrente", "Foto/Video"};
+    for (int i = 0; i < 12; ++i) {
+        CheckBox[i] = new QCheckBox(captions[i], this);
+        CheckBox[i]->setObjectName(QString("CheckBox%1").arg(i + 1));
+        CheckBox[i]->setGeometry(i < 6 ? 0 : 128, 24 * (i % 6), 121, 17);
+    }
+    Label1 = new QLabel("Altro", this);
+    Label1->setObjectName("Label1");
+    Label1->move(0, 144);
+    altro = new TextField(this);
+    altro->setObjectName("altro");
+    altro->setGeometry(0, 160, 247, 21);
+    BitBtn1 = ok_button(this, 86, 194);
+    connect(BitBtn1, &QPushButton::clicked, this, &Tatt::BitBtn1Click);
+}
+
+ActivityBoxes Tatt::caselle() const {
+    ActivityBoxes boxes{};
+    for (int i = 0; i < 12; ++i) boxes[i] = CheckBox[i]->isChecked();
+    return boxes;
+}
+
+void Tatt::mostra_caselle(const ActivityBoxes& boxes, const std::string& text) {
+    for (int i = 0; i < 12; ++i) CheckBox[i]->setChecked(boxes[i]);
+    altro->fill(text);
+}
+
+void Tatt::FormShow() {
+    mostra_caselle({}, {});
+    const Clogbook& lb = MainForm->logbook();
+    if (lb.corrente < lb.num_imm) {
+        const Timmersione& d = lb.attuale();
+        mostra_caselle(activity_boxes_from(d.att_bit1, d.att_bit2), d.altro);
+    }
+    altro->setFocus();
+}
+
+void Tatt::FormClose() {
+    // The dive current now, which may not be the one shown when the dialog opened.
+    store_activities(MainForm->logbook(), caselle(), altro->bytes());
+    MainForm->ListBox1Click();
+    mostra_caselle({}, {});
+}

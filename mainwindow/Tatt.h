@@ -1,12 +1,35 @@
 #pragma once
 
-#include "mainwindow/secondary_window.h"
+#include <array>
 
-// The activities dialog; its controls come with the editor.
-class Tatt : public SecondaryWindow {
+#include "logbook/flag_choices.h"
+#include "mainwindow/flag_dialog.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class TextField;
+
+// The activities dialog: edits the activities and the free "Altro" text of the
+// current dive. It loads the dive when shown and writes it back however it is
+// closed; there is no cancel.
+class Tatt : public FlagDialog {
     Q_OBJECT
 public:
-    explicit Tatt(QWidget* parent = nullptr) : SecondaryWindow("Attività nell'immersione", parent) {}
+    explicit Tatt(QWidget* parent = nullptr);
+
+    std::array<QCheckBox*, 12> CheckBox;  // CheckBox1 .. CheckBox12
+    QLabel* Label1;
+    TextField* altro;
+    QPushButton* BitBtn1;
+
+    void FormShow() override;
+    void FormClose() override;
+
+    ActivityBoxes caselle() const;
+
+private:
+    void mostra_caselle(const ActivityBoxes& boxes, const std::string& text);
 };
 
 extern Tatt* att;

@@ -81,5 +81,10 @@ void TMainForm::puntoChange() { logbook_->set_punto(punto->bytes()); }
 void TMainForm::compagniChange() { logbook_->set_compagni(compagni->bytes()); }
 void TMainForm::commentiChange() { logbook_->set_commenti(commenti->bytes()); }
 
-void TMainForm::b_tipoClick() { Tipo->mostra(); }
-void TMainForm::b_attClick() { att->mostra(); }
+// With no dive there is nothing to edit, so the dialogs stay closed.
+void TMainForm::b_tipoClick() {
+    if (ha_immersioni()) Tipo->mostra();
+}
+void TMainForm::b_attClick() {
+    if (ha_immersioni()) att->mostra();
+}

@@ -5,6 +5,7 @@
 
 #include "framework/codec.h"
 #include "framework/status_bar.h"
+#include "logbook/dive_set.h"
 #include "logbook/list_text.h"
 #include "mainwindow/TDialogStampa.h"
 #include "mainwindow/TFRinumera.h"
@@ -73,24 +74,18 @@ void TMainForm::FormKeyDown(int key) {
 void TMainForm::Inserisci1Click() {
     ritorna_ai_dati();
     const uint32_t n = logbook_->num_imm;
-    auto nuovo = std::make_unique<Clogbook>(n + 1);
-    std::copy(std::begin(logbook_->seriale2), std::end(logbook_->seriale2), nuovo->seriale2);
-    std::copy(std::begin(logbook_->seriale), std::end(logbook_->seriale), nuovo->seriale);
-    nuovo->base_num = logbook_->base_num;
-    for (uint32_t i = 0; i <= n; ++i) {
-        nuovo->corrente = i;
-        if (i < n) nuovo->Copia_Immersione(*logbook_, i);
-        else nuovo->set_nimm();
-    }
-    nuovo->corrente = n;
-    sostituisci(std::move(nuovo));
+    sostituisci(with_dive_appended(*logbook_));
     Aggiorna_Indice();
     Aggiorna_Dati_Form(n);
 }
 
 void TMainForm::Cancella1Click() {
-    // Deleting the selected dives comes with its own change.
     ritorna_ai_dati();
+    std::vector<bool> removed(logbook_->num_imm, false);
+    for (const QModelIndex& i : ListBox1->selectionModel()->selectedIndexes())
+        if (i.row() >= 0 && size_t(i.row()) < removed.size()) removed[size_t(i.row())] = true;
+    sostituisci(without_dives(*logbook_, removed));
+    Aggiorna_Indice();
 }
 
 void TMainForm::Rinumera1Click() {

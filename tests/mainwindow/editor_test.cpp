@@ -89,15 +89,6 @@ class EditorTest : public QObject, FormFixture {
     Q_OBJECT
 
     const Timmersione& dive(uint32_t i) { return form->logbook().immersioni[i]; }
-    void show_active() {
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    }
-    void click_item(int row, Qt::KeyboardModifiers mods = {}) {
-        QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, mods,
-                          form->ListBox1->visualRect(form->ListBox1->model()->index(row, 0)).center());
-    }
     QList<int> selected_rows() {
         QList<int> rows;
         for (const QModelIndex& i : form->ListBox1->selectionModel()->selectedIndexes()) rows << i.row();

@@ -6,6 +6,7 @@
 #include <QAbstractItemModel>
 #include <QListView>
 #include <QStringList>
+#include <QtTest>
 #include <memory>
 
 #include "framework/error_box.h"
@@ -59,6 +60,17 @@ struct FormFixture {
         lb.Scrivi(p);
         script.apri = {q(p)};
         run(&TMainForm::Carica1Click);
+    }
+
+    void show_active() {
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    // A click on a list item, as the user makes it.
+    void click_item(int row, Qt::KeyboardModifiers mods = {}) {
+        QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, mods,
+                          form->ListBox1->visualRect(form->ListBox1->model()->index(row, 0)).center());
     }
 
     QStringList items() const {

@@ -1,0 +1,27 @@
+#pragma once
+
+// A framed group of radio items, one of them chosen, read and set by its index.
+
+#include <QGroupBox>
+#include <QStringList>
+#include <vector>
+
+class QButtonGroup;
+class QRadioButton;
+
+class RadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    RadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);
+
+    int itemIndex() const;
+    void setItemIndex(int index);
+    QRadioButton* item(int index) const { return items_.at(size_t(index)); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QButtonGroup* group_;
+    std::vector<QRadioButton*> items_;
+};
