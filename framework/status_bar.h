@@ -28,8 +28,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* simple_label_;
-    QWidget* panel_row_;
+    // Null until built: QStatusBar's own construction steps already reach eventFilter.
+    QLabel* simple_label_ = nullptr;
+    QWidget* panel_row_ = nullptr;
     std::vector<QLabel*> panels_;
     bool simple_ = true;
 };

@@ -2,6 +2,7 @@
 // tests' own writers. Usage: make_seeds FOLDER (creates FOLDER/leggi, ...).
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -12,9 +13,9 @@ using namespace std::string_literals;
 
 namespace {
 
-Clogbook sample(uint32_t n) {
+Clogbook sample(uint32_t n, int32_t base_num = 3) {
     Clogbook log(n);
-    log.base_num = 3;
+    log.base_num = base_num;
     log.set_seriale(1, 2, 3, 4);
     for (uint32_t i = 0; i < n; ++i) {
         log.corrente = i;
@@ -86,5 +87,8 @@ int main(int argc, char** argv) {
         h.seriale[0] = 0x78;
         std::ofstream(root / "leggi_datatrak" / (name + ".log"), std::ios::binary) << datatrak_bytes(h, dives);
     }
+    // Numbering from the ends of the 32-bit range, where dive numbers wrap.
+    for (int32_t base : {INT32_MAX, INT32_MIN, -1, 0x7FFFFFFE})
+        sample(3, base).Scrivi(root / "leggi" / ("base-" + std::to_string(base) + ".qvl"));
     return 0;
 }

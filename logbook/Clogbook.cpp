@@ -9,7 +9,7 @@ Clogbook::Clogbook(const Clogbook& other)
     : num_imm(other.num_imm), base_num(other.base_num), immersioni(other.immersioni) {
     std::copy(std::begin(other.seriale), std::end(other.seriale), seriale);
     std::copy(std::begin(other.seriale2), std::end(other.seriale2), seriale2);
-    for (uint32_t i = 0; i < num_imm; ++i) immersioni[i].nimm = base_num + static_cast<int32_t>(i) + 1;
+    for (uint32_t i = 0; i < num_imm; ++i) immersioni[i].nimm = numero_in(i);
     corrente = 0;
 }
 
@@ -18,7 +18,7 @@ void Clogbook::Copia_Immersione(const Clogbook& sorgente, uint32_t i) {
     set_nimm();
 }
 
-void Clogbook::set_nimm(int32_t) { attuale().nimm = base_num + static_cast<int32_t>(corrente) + 1; }
+void Clogbook::set_nimm(int32_t) { attuale().nimm = numero_in(corrente); }
 
 void Clogbook::set_data(int32_t giorno, int32_t mese, int32_t anno) {
     Timmersione& d = attuale();

@@ -64,6 +64,12 @@ public:
     uint32_t corrente = 0;
     std::vector<Timmersione> immersioni;
 
+    // The number of the dive at `posizione`: base_num + posizione + 1. Dive numbers
+    // are 32-bit and wrap around (the list shows them unsigned, the editor signed),
+    // and a file may hold any base_num.
+    int32_t numero_in(uint32_t posizione) const { return wrapping_add(base_num, posizione + 1u); }
+    static int32_t wrapping_add(int32_t a, uint32_t b) { return static_cast<int32_t>(static_cast<uint32_t>(a) + b); }
+
     // The record every setter acts on.
     Timmersione& attuale() { return immersioni[corrente]; }
     const Timmersione& attuale() const { return immersioni[corrente]; }

@@ -87,5 +87,5 @@ void apply_order(std::vector<Timmersione>& dives, std::vector<uint32_t>& order) 
 void Clogbook::Ordina() {
     std::vector<uint32_t> order = sorted_positions(immersioni);
     apply_order(immersioni, order);
-    for (uint32_t k = 0; k < num_imm; ++k) immersioni[k].nimm = base_num + static_cast<int32_t>(k) + 1;
+    for (uint32_t k = 0; k < num_imm; ++k) immersioni[k].nimm = numero_in(k);
 }

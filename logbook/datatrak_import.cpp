@@ -44,7 +44,7 @@ void set_t_acqua_da_centesimi(Clogbook& L, int32_t v) { L.set_t_acqua(v * 0.01);
 void set_t_aria_da_centesimi(Clogbook& L, int32_t v) { L.set_t_aria(v * 0.01); }
 void set_bar_da_centesimi(Clogbook& L, int32_t v) { L.set_bar(v * 0.01); }
 // The file's own number, until the next sort or copy renumbers by position.
-void set_nimm_da_file(Clogbook& L, int32_t v) { L.attuale().nimm = v + L.base_num; }
+void set_nimm_da_file(Clogbook& L, int32_t v) { L.attuale().nimm = Clogbook::wrapping_add(L.base_num, static_cast<uint32_t>(v)); }
 
 void read_pair(ByteReader& r, int32_t& a, int32_t& b) {
     a = r.u8();

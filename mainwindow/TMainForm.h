@@ -214,6 +214,7 @@ private:
     bool program_selects_ = false;
     bool focus_in_pagecontrol_ = false;
     QPointer<QWidget> focus_left_from_;  // focus widget when the window last lost the focus
+    QMetaObject::Connection focus_tracking_;
     QHash<QObject*, QString> hints_;
 };
 

@@ -61,7 +61,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     Nuovo1Click();
 }
 
-TMainForm::~TMainForm() = default;
+// QWidget's destructor hides the window, and the focus leaving it reaches the
+// tracking handler after this object's members are gone: cut it off first.
+TMainForm::~TMainForm() { disconnect(focus_tracking_); }
 
 void TMainForm::set_file_dialogs(std::unique_ptr<FileDialogs> d) { dialogs_ = std::move(d); }
 void TMainForm::set_question(std::unique_ptr<YesNoQuestion> q) { question_ = std::move(q); }
@@ -178,7 +180,7 @@ void TMainForm::build_status_bar() {
 }
 
 void TMainForm::connect_focus_tracking() {
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    focus_tracking_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (old && old->window() == this && (!now || now->window() != this)) focus_left_from_ = old;
         const bool inside = now && PageControl1->isAncestorOf(now);
         if (inside == focus_in_pagecontrol_) return;
