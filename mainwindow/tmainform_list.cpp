@@ -13,6 +13,7 @@
 #include "mainwindow/TForm_Logo.h"
 #include "mainwindow/TMainForm.h"
 #include "mainwindow/dive_list_model.h"
+#include "mainwindow/list_selection.h"
 
 void TMainForm::Aggiorna_Indice() {
     model_->rebuild(logbook_.get());
@@ -81,10 +82,7 @@ void TMainForm::Inserisci1Click() {
 
 void TMainForm::Cancella1Click() {
     ritorna_ai_dati();
-    std::vector<bool> removed(logbook_->num_imm, false);
-    for (const QModelIndex& i : ListBox1->selectionModel()->selectedIndexes())
-        if (i.row() >= 0 && size_t(i.row()) < removed.size()) removed[size_t(i.row())] = true;
-    sostituisci(without_dives(*logbook_, removed));
+    sostituisci(without_dives(*logbook_, selected_positions(*ListBox1->selectionModel(), logbook_->num_imm)));
     Aggiorna_Indice();
 }
 
