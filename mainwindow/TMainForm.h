@@ -52,39 +52,39 @@ public:
     std::string nome_corto;    // nomefile without its folder, as the pages print it
 
     // Controls, named as the program names them.
-    QTabWidget* PageControl1;
-    QWidget* dati;
-    QWidget* grafico;
-    QListView* ListBox1;
-    QTabWidget* PageControl2;
-    QWidget* Imm_data_luogo;
-    QWidget* Imm_dati;
-    QWidget* imm_descrizioni;
-    QWidget* Panel2;
-    QWidget* Panel3;
-    QWidget* Panel4;
-    QLabel* RxLabel29;
-    ModeStatusBar* StatusBar1;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* dati = nullptr;
+    QWidget* grafico = nullptr;
+    QListView* ListBox1 = nullptr;
+    QTabWidget* PageControl2 = nullptr;
+    QWidget* Imm_data_luogo = nullptr;
+    QWidget* Imm_dati = nullptr;
+    QWidget* imm_descrizioni = nullptr;
+    QWidget* Panel2 = nullptr;
+    QWidget* Panel3 = nullptr;
+    QWidget* Panel4 = nullptr;
+    QLabel* RxLabel29 = nullptr;
+    ModeStatusBar* StatusBar1 = nullptr;
 
     // The editor, tab "Data e Luogo".
-    SpinField* nimm;
-    DateField* Data;
-    SpinField *ora_imm, *min_imm;
-    TextField *posto, *punto;
-    TextMemo* compagni;
-    QLabel* RxLabel40;
+    SpinField* nimm = nullptr;
+    DateField* Data = nullptr;
+    SpinField *ora_imm{}, *min_imm{};
+    TextField *posto{}, *punto{};
+    TextMemo* compagni = nullptr;
+    QLabel* RxLabel40 = nullptr;
     // Tab "Dati Immersione".
-    SpinField *ora_int, *min_int, *ora_dur, *min_dur, *lbomb, *bar, *prof, *t_acqua, *t_aria;
-    ComboField *muta, *alt, *meteo;
+    SpinField *ora_int{}, *min_int{}, *ora_dur{}, *min_dur{}, *lbomb{}, *bar{}, *prof{}, *t_acqua{}, *t_aria{};
+    ComboField *muta{}, *alt{}, *meteo{};
     // Tab "Descrizioni".
-    TextMemo *tipo, *attivita, *allarmi, *commenti;
-    QToolButton *b_tipo, *b_att;
+    TextMemo *tipo{}, *attivita{}, *allarmi{}, *commenti{};
+    QToolButton *b_tipo{}, *b_att{};
 
     // Tab "Grafico dell'immersione": the paint area, the marker over it and the
     // one-pixel edit that holds the focus while the graph is shown.
-    PaintBox* figura;
-    QWidget* indicatore;
-    QLineEdit* Edit1;
+    PaintBox* figura = nullptr;
+    QWidget* indicatore = nullptr;
+    QLineEdit* Edit1 = nullptr;
 
     // The graph state: the dive prepared, its samples and texts, the scales of the
     // last paint and the readout's texts, which outlive dives and tab changes.
@@ -97,9 +97,9 @@ public:
     // The date's day, month and year texts, as last shown or typed.
     QString giorno_testo, mese_testo, anno_testo;
 
-    QAction *Nuovo1, *Carica1, *ConvertidaQuorvel101, *ConvertidaDataTrak1, *Merge1, *Salva1, *SalvaCome1, *Exit1;
-    QAction *EsportainUDDF1, *EsportainCSV1;
-    QAction *Inserisci1, *Cancella1, *Stampa2, *Rinumera1, *Statistiche1, *About1;
+    QAction *Nuovo1{}, *Carica1{}, *ConvertidaQuorvel101{}, *ConvertidaDataTrak1{}, *Merge1{}, *Salva1{}, *SalvaCome1{}, *Exit1{};
+    QAction *EsportainUDDF1{}, *EsportainCSV1{};
+    QAction *Inserisci1{}, *Cancella1{}, *Stampa2{}, *Rinumera1{}, *Statistiche1{}, *About1{};
 
     // Operations.
     void Aggiorna_Indice();
@@ -209,7 +209,7 @@ private:
     std::unique_ptr<FileDialogs> dialogs_;
     std::unique_ptr<YesNoQuestion> question_;
     std::unique_ptr<PrintDialog> print_dialog_;  // Qt's, made at the first job unless a test set one
-    DiveListModel* model_;
+    DiveListModel* model_ = nullptr;
     bool program_sets_tab_ = false;
     bool program_selects_ = false;
     bool focus_in_pagecontrol_ = false;
