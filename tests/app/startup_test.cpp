@@ -45,18 +45,6 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void noArgumentStartsWithUntitled() {
-        DialogRobot robot;
-        robot.file_answers = {QString()};  // cancel the closing Save As
-        int rc = -1;
-        const Seen seen = run_quorvel(robot, {}, &rc);
-        QVERIFY(!robot.gave_up);
-        QCOMPARE(seen.caption, QString("Quorvel >>> untitled.qvl"));
-        QCOMPARE(seen.dives, 1u);
-        QCOMPARE(robot.seen.join(" | "), QString("Salva in formato Quorvel"));
-        QCOMPARE(rc, 0);
-    }
-
     void goodLogbookIsLoadedWithItsPathInTheCaption() {
         TempDir dir;
         write_logbook(dir / "mare.qvl", {"Portofino", "Elba"});
@@ -74,24 +62,29 @@ private slots:
         QCOMPARE(robot.seen.join(" | "), QString("Salva in formato Quorvel"));  // no error box
     }
 
-    void damagedOrMissingLogbookShowsTheErrorAndGoesOnUntitled() {
+    // No argument, or a logbook that cannot be read (after its error box): an untitled logbook.
+    void withoutAReadableLogbookStartsUntitled() {
         TempDir dir;
         write_logbook(dir / "good.qvl", {"Elba", "Giglio", "Ustica"});
         const std::string whole = read_bytes(dir / "good.qvl");
         write_bytes(dir / "cut.qvl", whole.substr(0, whole.size() / 2));
         const struct {
-            QString path, message;
-        } cases[] = {{q(dir / "cut.qvl"), "Stream read error"},
-                     {q(dir / "missing.qvl"), "Cannot open file " + q(dir / "missing.qvl")}};
+            QStringList arguments;
+            QString message;
+        } cases[] = {{{}, ""},
+                     {{q(dir / "cut.qvl")}, "Stream read error | "},
+                     {{q(dir / "missing.qvl")}, "Cannot open file " + q(dir / "missing.qvl") + " | "}};
         for (const auto& c : cases) {
             DialogRobot robot;
-            robot.file_answers = {QString()};
-            const Seen seen = run_quorvel(robot, {c.path});
+            robot.file_answers = {QString()};  // cancel the closing Save As
+            int rc = -1;
+            const Seen seen = run_quorvel(robot, c.arguments, &rc);
             QVERIFY(!robot.gave_up);
-            QCOMPARE(robot.seen.join(" | "), c.message + " | Salva in formato Quorvel");
+            QCOMPARE(robot.seen.join(" | "), c.message + "Salva in formato Quorvel");
             QCOMPARE(seen.caption, QString("Quorvel >>> untitled.qvl"));
             QCOMPARE(seen.dives, 1u);
             QCOMPARE(seen.first_posto, std::string());
+            QCOMPARE(rc, 0);
         }
     }
 

@@ -246,30 +246,25 @@ private slots:
         QCOMPARE(form->mese_testo + "|" + form->anno_testo, QString("0 |202 "));
     }
 
+    // A field's hint shows over it; a label has none and leaves the text as it was.
     void hintsInTheStatusBar() {
         show_active();
-        auto move_over = [&](QWidget* w, QPoint at = {3, 3}) { QTest::mouseMove(w, at); };
-        move_over(form->posto);
-        QCOMPARE(form->StatusBar1->simpleText(), QString("Inserisci la località dell'immersione"));
-        move_over(form->Panel2, {460, 440});
-        QCOMPARE(form->StatusBar1->simpleText(), QString());
-        move_over(form->Data->edit());
-        QCOMPARE(form->StatusBar1->simpleText(), QString("Inserisci la data dell'immersione"));
-        move_over(form->RxLabel40);  // a label has no hint: the text stays
-        QCOMPARE(form->StatusBar1->simpleText(), QString("Inserisci la data dell'immersione"));
-        move_over(form->ListBox1->viewport(), {20, 5});
-        QCOMPARE(form->StatusBar1->simpleText(), QString("Scegli l'immersione da esaminare"));
-
-        form->PageControl2->setCurrentWidget(form->Imm_dati);
-        move_over(form->min_dur->edit());
-        QCOMPARE(form->StatusBar1->simpleText(), QString("Inserisci la durata dell'immersione"));
-        move_over(form->muta);
-        QCOMPARE(form->StatusBar1->simpleText(), QString("Inserisci la durata dell'immersione"));
-        move_over(form->t_acqua->edit());
-        QCOMPARE(form->StatusBar1->simpleText(), QString("Inserisci la temperatura minima dell'acqua in C°"));
-        form->PageControl2->setCurrentWidget(form->imm_descrizioni);
-        move_over(form->tipo->viewport());
-        QCOMPARE(form->StatusBar1->simpleText(), QString());
+        const QString date_hint = "Inserisci la data dell'immersione", dur_hint = "Inserisci la durata dell'immersione";
+        struct Case { QWidget* tab; QWidget* over; QPoint at; QString shown; };
+        const Case cases[] = {{form->Imm_data_luogo, form->posto, {3, 3}, "Inserisci la località dell'immersione"},
+                              {form->Imm_data_luogo, form->Panel2, {460, 440}, ""},
+                              {form->Imm_data_luogo, form->Data->edit(), {3, 3}, date_hint},
+                              {form->Imm_data_luogo, form->RxLabel40, {3, 3}, date_hint},
+                              {form->Imm_data_luogo, form->ListBox1->viewport(), {20, 5}, "Scegli l'immersione da esaminare"},
+                              {form->Imm_dati, form->min_dur->edit(), {3, 3}, dur_hint},
+                              {form->Imm_dati, form->muta, {3, 3}, dur_hint},
+                              {form->Imm_dati, form->t_acqua->edit(), {3, 3}, "Inserisci la temperatura minima dell'acqua in C°"},
+                              {form->imm_descrizioni, form->tipo->viewport(), {3, 3}, ""}};
+        for (const Case& c : cases) {
+            form->PageControl2->setCurrentWidget(c.tab);
+            QTest::mouseMove(c.over, c.at);
+            QCOMPARE(form->StatusBar1->simpleText(), c.shown);
+        }
         QVERIFY(form->posto->toolTip().isEmpty() && form->ListBox1->toolTip().isEmpty());
     }
 
@@ -370,36 +365,6 @@ private slots:
         QCOMPARE(form->ListBox1->selectionMode(), QAbstractItemView::SingleSelection);
     }
 
-    void doubleClickAndArrowsOnTheGraphTab() {
-        load(logbook_of({{1, 9, 0, "a", true}, {2, 9, 0, "b", true}, {3, 9, 0, "c"}, {4, 9, 0, "d", true}}));
-        show_active();
-        // A double click is a click, then the double-click event on the same item.
-        auto double_click = [&](int row) {
-            click_item(row);
-            QTest::mouseDClick(form->ListBox1->viewport(), Qt::LeftButton, {},
-                               form->ListBox1->visualRect(form->ListBox1->model()->index(row, 0)).center());
-        };
-        double_click(2);
-        QCOMPARE(form->PageControl1->currentWidget(), form->dati);
-        double_click(0);
-        QCOMPARE(form->PageControl1->currentWidget(), form->grafico);
-        QVERIFY(!form->StatusBar1->simplePanel());
-        QCOMPARE(form->logbook().corrente, 0u);
-
-        auto key = [&](Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), k); };
-        key(Qt::Key_Down);
-        QCOMPARE(form->logbook().corrente, 1u);
-        key(Qt::Key_Down);  // the next dive has no profile: no skipping past it
-        QCOMPARE(form->logbook().corrente, 1u);
-        key(Qt::Key_Up);
-        key(Qt::Key_Up);
-        QCOMPARE(form->logbook().corrente, 0u);
-        // The data tab shows the dive the graph showed.
-        key(Qt::Key_Down);
-        QCOMPARE(form->posto->text(), QString("b"));
-        QCOMPARE(form->ListBox1->currentIndex().row(), 1);
-    }
-
     // The user clicks into the list and turns the wheel over fields on the way: no dive changes.
     void wheelOverFieldsWithoutTheFocusChangesNoDive() {
         const Clogbook lb = full_dive();
@@ -485,19 +450,6 @@ private slots:
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
         }
         QCOMPARE(form->prof->text(), dec(form->prof, "12.3456789012346"));
-    }
-
-    void screenshotsForTheEye() {
-        if (!qEnvironmentVariableIsSet("QUORVEL_SHOTS")) QSKIP("set QUORVEL_SHOTS to a folder to get the tabs as PNGs");
-        load(full_dive());
-        form->logbook().corrente = 1;
-        form->Aggiorna_Indice();
-        show_active();
-        const QString folder = qEnvironmentVariable("QUORVEL_SHOTS");
-        for (QWidget* tab : {form->Imm_data_luogo, form->Imm_dati, form->imm_descrizioni}) {
-            form->PageControl2->setCurrentWidget(tab);
-            QVERIFY(form->grab().save(folder + "/" + tab->objectName() + ".png"));
-        }
     }
 };
 

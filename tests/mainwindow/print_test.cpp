@@ -70,17 +70,16 @@ private slots:
     void cleanup() { tear_down(); }
 
     void dialogShownWithoutModalityOrTabChange() {
-        QCOMPARE(DialogStampa->windowTitle(), QString("Scegli Cosa Stampare"));
-        QCOMPARE(DialogStampa->size(), QSize(217, 210));
         QCOMPARE(DialogStampa->pos(), QPoint(352, 183));
-        QCOMPARE(DialogStampa->RadioGroup1->title(), QString("Quali Immersioni"));
-        QCOMPARE(item(DialogStampa->RadioGroup1, 0)->text(), QString("Solo Immersioni Selezionate"));
-        QCOMPARE(item(DialogStampa->RadioGroup1, 1)->text(), QString("Tutte le Immersioni"));
-        QCOMPARE(DialogStampa->RadioGroup2->title(), QString("Cosa Stampare"));
-        QCOMPARE(item(DialogStampa->RadioGroup2, 0)->text(), QString("Descrizione"));
-        QCOMPARE(item(DialogStampa->RadioGroup2, 1)->text(), QString("Testo e Grafico"));
-        QCOMPARE(DialogStampa->BitBtn1->text(), QString("Stampa"));
-        QCOMPARE(DialogStampa->BitBtn2->text(), QString("Cancel"));
+        QCOMPARE(DialogStampa->size(), QSize(217, 210));
+        QCOMPARE((QStringList{DialogStampa->windowTitle(), DialogStampa->RadioGroup1->title(),
+                              item(DialogStampa->RadioGroup1, 0)->text(), item(DialogStampa->RadioGroup1, 1)->text(),
+                              DialogStampa->RadioGroup2->title(), item(DialogStampa->RadioGroup2, 0)->text(),
+                              item(DialogStampa->RadioGroup2, 1)->text(), DialogStampa->BitBtn1->text(),
+                              DialogStampa->BitBtn2->text()}),
+                 (QStringList{"Scegli Cosa Stampare", "Quali Immersioni", "Solo Immersioni Selezionate",
+                              "Tutte le Immersioni", "Cosa Stampare", "Descrizione", "Testo e Grafico", "Stampa",
+                              "Cancel"}));
         QCOMPARE(DialogStampa->RadioGroup1Index(), 0);
         QCOMPARE(DialogStampa->RadioGroup2Index(), 0);
 
@@ -93,21 +92,20 @@ private slots:
         QCOMPARE(form->PageControl1->currentWidget(), form->dati);
     }
 
-    void cancelAndEscapeKeepTheMainWindowsChoices() {
-        run(&TMainForm::Stampa2Click);
-        QTest::mouseClick(item(DialogStampa->RadioGroup2, 1), Qt::LeftButton);
-        QTest::mouseClick(DialogStampa->BitBtn2, Qt::LeftButton);
-        QVERIFY(DialogStampa->isHidden());
-        QCOMPARE(form->stampa_cosa, 0);
-
-        run(&TMainForm::Stampa2Click);
-        QTest::keyClick(item(DialogStampa->RadioGroup2, 1), Qt::Key_Escape);
-        QVERIFY(DialogStampa->isHidden());
-        QCOMPARE(form->stampa_cosa, 0);
+    // Cancel and Esc write no choice; a cancelled print dialog prints nothing but keeps them.
+    void cancelsKeepOrWriteTheChoicesAsPressed() {
+        for (bool escape : {false, true}) {
+            run(&TMainForm::Stampa2Click);
+            QTest::mouseClick(item(DialogStampa->RadioGroup2, 1), Qt::LeftButton);
+            if (escape)
+                QTest::keyClick(item(DialogStampa->RadioGroup2, 1), Qt::Key_Escape);
+            else
+                QTest::mouseClick(DialogStampa->BitBtn2, Qt::LeftButton);
+            QVERIFY(DialogStampa->isHidden());
+            QCOMPARE(form->stampa_cosa, 0);
+        }
         QCOMPARE(print.shown, 0);
-    }
 
-    void cancelledPrintDialogPrintsNothingAndKeepsTheChoices() {
         run(&TMainForm::Stampa2Click);
         press_stampa(1, 1);
         QCOMPARE(print.shown, 1);
@@ -130,8 +128,8 @@ private slots:
         print.pdf = pdf;
         run(&TMainForm::Stampa2Click);
         // Selected while the dialog is open, in the order 7, 2, 5.
-        click_row(7, Qt::NoModifier);
-        for (int row : {2, 5}) click_row(row, Qt::ControlModifier);
+        click_item(7);
+        for (int row : {2, 5}) click_item(row, Qt::ControlModifier);
         press_stampa(0, 1);
         QVERIFY2(errors.messages.empty(), errors.messages.empty() ? "" : qPrintable(errors.messages.front()));
 
@@ -219,12 +217,6 @@ private:
             lb.set_profilo(profile);
         }
         return lb;
-    }
-
-    void click_row(int row, Qt::KeyboardModifiers modifiers) {
-        QListView* list = form->ListBox1;
-        const QRect r = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, r.center());
     }
 };
 

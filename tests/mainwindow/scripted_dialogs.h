@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <stdexcept>
+#include <string>
 
 #include "framework/dialogs.h"
 #include "framework/error_box.h"
@@ -16,31 +17,30 @@ struct Script {
     int salva_shown = 0;
 };
 
+// The next scripted answer; a dialog nobody scripted fails the test instead of waiting.
+template <class T>
+T next_answer(std::deque<T>& answers, const char* what) {
+    if (answers.empty()) throw std::logic_error(std::string("unexpected ") + what);
+    T r = answers.front();
+    answers.pop_front();
+    return r;
+}
+
 class ScriptedDialogs : public FileDialogs {
 public:
     explicit ScriptedDialogs(Script& s) : s_(s) {}
     std::optional<QString> apri(int filter_index, const QString& file_name) override {
         s_.apri_filters.push_back(filter_index);
         s_.apri_names.push_back(file_name);
-        if (s_.apri.empty()) throw std::logic_error("unexpected open dialog");
-        auto r = s_.apri.front();
-        s_.apri.pop_front();
-        return r;
+        return next_answer(s_.apri, "open dialog");
     }
     std::optional<QString> salva() override {
         ++s_.salva_shown;
-        if (s_.salva.empty()) throw std::logic_error("unexpected save dialog");
-        auto r = s_.salva.front();
-        s_.salva.pop_front();
-        return r;
+        return next_answer(s_.salva, "save dialog");
     }
-
     std::optional<QString> esporta(const QString& title, const QString& filter, const QString& suffix) override {
         s_.esporta_shown.push_back(title + "|" + filter + "|" + suffix);
-        if (s_.esporta.empty()) throw std::logic_error("unexpected export dialog");
-        auto r = s_.esporta.front();
-        s_.esporta.pop_front();
-        return r;
+        return next_answer(s_.esporta, "export dialog");
     }
 
 private:
@@ -52,9 +52,7 @@ public:
     explicit ScriptedQuestion(Script& s) : s_(s) {}
     bool ask(const QString& caption, const QString& text) override {
         s_.questions.push_back(caption + "|" + text);
-        bool r = s_.answers.front();
-        s_.answers.pop_front();
-        return r;
+        return next_answer(s_.answers, "question");
     }
 
 private:

@@ -91,12 +91,6 @@ class StatisticsWindowTest : public QObject, FormFixture {
         return texts;
     }
 
-    QStringList all_values() {
-        QStringList texts;
-        for (QLabel* l : FStat->findChildren<QLabel*>()) texts << l->text();
-        return texts;
-    }
-
     // QTest::qWaitForWindowActive also accepts the main window while the statistics,
     // its transient, has the focus: wait for the window itself.
     void activate(QWidget* w) {
@@ -112,11 +106,6 @@ class StatisticsWindowTest : public QObject, FormFixture {
         activate(FStat);
     }
 
-    void click_item(int row, Qt::KeyboardModifiers mods = {}) {
-        QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, mods,
-                          form->ListBox1->visualRect(form->ListBox1->model()->index(row, 0)).center());
-    }
-
     void choose(int item) {
         QRadioButton* b = control<QRadioButton>(item == 0 ? "RadioGroup1Item0" : "RadioGroup1Item1");
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
@@ -130,7 +119,6 @@ private slots:
         QCOMPARE(FStat->windowTitle(), QString("Statistiche"));
         QCOMPARE(FStat->size(), QSize(688, 453));
         QCOMPARE(control<QGroupBox>("RadioGroup1")->title(), QString("Scegli"));
-        QCOMPARE(control<QGroupBox>("RadioGroup1")->geometry(), QRect(2, 410, 684, 41));
         QCOMPARE(control<QRadioButton>("RadioGroup1Item0")->text(), QString("Tutto il logbook"));
         QCOMPARE(control<QRadioButton>("RadioGroup1Item1")->text(), QString("Solo immersioni selezionate"));
         QCOMPARE(FStat->RadioGroup1ItemIndex(), 0);
@@ -138,10 +126,6 @@ private slots:
         QCOMPARE(close->text(), QString("&Chiudi"));
         QCOMPARE(close->geometry(), QRect(604, 388, 75, 25));
         QVERIFY(close->isDefault() && !close->icon().isNull());
-        QCOMPARE(control<QFrame>("Bevel1")->geometry(), QRect(212, 4, 57, 365));
-        QCOMPARE(control<QFrame>("Bevel2")->geometry(), QRect(516, 96, 49, 265));
-        QCOMPARE(control<QLabel>("RxLabel34")->pos(), QPoint(182, 6));
-        QCOMPARE(control<QLabel>("RxLabel13")->pos(), QPoint(330, 62));
         QCOMPARE(control<QLabel>("RxLabel7")->geometry().right(), 173);  // captions end at 174
         QCOMPARE(row_of("Tempo Totale").join(' '), QString("0 ore 00 min"));
     }
@@ -220,7 +204,8 @@ private slots:
         form->ListBox1->clearSelection();
         activate(FStat);
         QCOMPARE(row_of("N° di Immersioni Selezionate"), zeros);
-        for (const QString& t : all_values()) QVERIFY2(!t.contains("nan") && !t.contains("inf"), qPrintable(t));
+        for (QLabel* l : FStat->findChildren<QLabel*>())
+            QVERIFY2(!l->text().contains("nan") && !l->text().contains("inf"), qPrintable(l->text()));
     }
 
     void largeFiguresStayReadable() {
