@@ -14,7 +14,7 @@ class DiveListModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    // One item per dive of `lb` (nullptr: none), each with the dive's text now.
+    // Empties the list, then appends one item per dive of `lb` (nullptr: none).
     void rebuild(const Clogbook* lb);
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : int(texts_.size());
