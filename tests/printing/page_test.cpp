@@ -101,6 +101,7 @@ TEST(DivePage, GraphBoxAt300DpiAndLaterPagesStartAlike) {
     std::vector<unsigned> steps(124, 79);
     steps.push_back(80);
     give_profile(dive, steps);
+    dive.bar = 500.0;
     page.print({300, 2400, 3300}, dive, 1);
 
     const auto lines = lines_of(page);
@@ -112,9 +113,10 @@ TEST(DivePage, GraphBoxAt300DpiAndLaterPagesStartAlike) {
     EXPECT_EQ(std::vector(lines.begin() + 5, lines.begin() + 10), box_and_footer);
     expect_text_at(page, "N\xB0 Immersione: 42", 256, 286, true);
     expect_text_at(page, "log.qvl", 1879, 1952, false);
-    // Both cut, the consumption from the mean at full precision: 30 / 2.2345 = 13.42...
+    // Both cut, the consumption from the mean at full precision: 100 / 2.2345 = 44.75
+    // (44.84 from the cut mean).
     expect_text_at(page, "Prof. Media: 12.3 mt", 256, 1952, true);
-    expect_text_at(page, "Consumo Aria: 13.4 l", 797, 1952, true);
+    expect_text_at(page, "Consumo Aria: 44.7 l", 797, 1952, true);
     EXPECT_EQ(page.text_starting("Prof. Media")->font.points, 10);
     EXPECT_EQ(page.text_starting("N\xB0")->font.points, 11);
 

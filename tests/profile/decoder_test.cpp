@@ -128,7 +128,7 @@ TEST(ProfileTexts, ConsumptionAtTheSurfaceOrZeroWhenItCannotBeComputed) {
     };
     const Case cases[] = {
         {12, 150.0, 50, 2, 20.0, "18"},            // mean 10 m, two atmospheres
-        {12, 150.0, 50, 2, 2 * 12.3456, "16.1"},   // the mean at full precision, not its cut text
+        {10, 100.0, 10, 2, 2 * 12.3456, "44.7"},   // the mean at full precision: 44.84 from its cut text
         {12, 0.0, 50, 2, 20.0, "0"},
         {12, 150.0, 0, 3, 30.0, "0"},              // no minutes
         {12, 150.0, 40, 0, 0.0, "0"},              // no sample
