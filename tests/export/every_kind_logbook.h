@@ -5,26 +5,21 @@
 // Windows-1252 letters, a dive without profile, one whose samples carry every alarm
 // flag, and depths of NaN and 1e300.
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
 
 #include "logbook/Clogbook.h"
+#include "profile_bytes.h"
 
-// A profile of `computer` 30 (22-byte header, 7-byte groups) holding the given samples
-// as (depth steps of 0.15625 m, flag bits 0..0x3F), stored as the logbook holds it.
-inline std::string profile_of(std::initializer_list<std::pair<unsigned, unsigned>> samples) {
-    std::string bytes(22, '\x01');
-    unsigned in_group = 0;
-    for (auto [steps, flags] : samples) {
-        const unsigned high = steps / 4, low = (steps % 4) << 6 | flags;
-        bytes += char(high == 0 ? 0xFF : high);
-        bytes += char(low == 0 ? 0xFF : low);
-        if (++in_group == 3) {
-            bytes += '\x07';
-            in_group = 0;
-        }
-    }
+// A `computer` 30 profile of these (depth steps of 0.15625 m, flags), stored as the
+// logbook holds it: every zero byte as 255.
+inline std::string profile_of(std::initializer_list<std::pair<unsigned, uint8_t>> samples) {
+    std::vector<ProfileSample> dive;
+    for (auto [steps, flags] : samples) dive.push_back({steps * 0.15625, flags});
+    std::string bytes = profile_bytes(dive);
+    std::replace(bytes.begin(), bytes.end(), '\0', '\xFF');
     return bytes;
 }
 

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
-
+#include "export/file_size_limit.h"
 #include "logbook_files.h"
 
 using namespace std::string_literals;
@@ -85,15 +83,10 @@ TEST(NativeFile, FailedSaveKeepsThePreviousFile) {
     const std::string before = read_bytes(target);
 
     // Writing stops at a file-size limit: the old file stays, no temporary is left.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old_limit{};
-    getrlimit(RLIMIT_FSIZE, &old_limit);
-    rlimit small = old_limit;
-    small.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_THROW(sample_logbook(50).Scrivi(target), StreamWriteError);
-    setrlimit(RLIMIT_FSIZE, &old_limit);
-    std::signal(SIGXFSZ, SIG_DFL);
+    {
+        FileSizeLimit limit(100);
+        EXPECT_THROW(sample_logbook(50).Scrivi(target), StreamWriteError);
+    }
     EXPECT_EQ(read_bytes(target), before);
     EXPECT_EQ(dir.entry_count(), 1u);
 

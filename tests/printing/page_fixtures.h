@@ -8,23 +8,16 @@
 
 #include "framework/core/recording_canvas.h"
 #include "printing/stampa_immersione.h"
+#include "support/profile_bytes.h"
 
 using Kind = RecordingCanvas::Kind;
 
-// A computer-30 profile (22-byte header, groups of 7) holding these depth steps.
-inline std::string profile_of_steps(const std::vector<unsigned>& steps) {
-    std::string bytes(22, '\x11');
-    for (std::size_t k = 0; k < steps.size(); ++k) {
-        bytes += static_cast<char>(steps[k] / 4);
-        bytes += static_cast<char>((steps[k] % 4) << 6);
-        if (k % 3 == 2) bytes += '\x33';
-    }
-    return bytes;
-}
-
+// A computer-30 profile holding these depth steps.
 inline void give_profile(Timmersione& dive, const std::vector<unsigned>& steps) {
+    std::vector<ProfileSample> samples(steps.size());
+    for (std::size_t k = 0; k < steps.size(); ++k) samples[k].depth = steps[k] * 0.15625;
     dive.computer = 30;
-    dive.profilo = profile_of_steps(steps);
+    dive.profilo = profile_bytes(samples);
     dive.lung_profilo = static_cast<uint32_t>(dive.profilo.size());
 }
 
@@ -60,29 +53,8 @@ struct PrintedPage {
 
 // A dive with a value in every field the page prints.
 inline Timmersione described_dive() {
-    Timmersione d;
-    d.nimm = 42;
-    d.giorno = 7;
-    d.mese = 8;
-    d.anno = 1999;
-    d.ora_imm = 9;
-    d.min_imm = 5;
-    d.ora_dur = 0;
-    d.min_dur = 50;
-    d.ora_int = 1;
-    d.min_int = 30;
-    d.prof = 18.0;
-    d.t_acqua = 14.5;
-    d.t_aria = 22.0;
-    d.lbomb = 10;
-    d.bar = 150.0;
-    d.alt = 1;
-    d.meteo = 3;
-    d.muta = 2;
-    d.posto = "Portofino";
-    d.punto = "Cristo degli Abissi";
-    d.altro = "Foto";
-    d.compagni = "Anna";
-    d.commenti = "Mare calmo.";
-    return d;
+    return {.alt = 1, .meteo = 3, .muta = 2, .lbomb = 10, .nimm = 42, .giorno = 7, .mese = 8, .anno = 1999,
+            .ora_imm = 9, .min_imm = 5, .ora_int = 1, .min_int = 30, .ora_dur = 0, .min_dur = 50,
+            .prof = 18.0, .t_acqua = 14.5, .t_aria = 22.0, .bar = 150.0, .posto = "Portofino",
+            .punto = "Cristo degli Abissi", .altro = "Foto", .compagni = "Anna", .commenti = "Mare calmo.", .profilo = {}};
 }

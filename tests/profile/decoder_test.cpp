@@ -5,6 +5,7 @@
 #include <string>
 
 #include "profile/profile_decoder.h"
+#include "support/profile_bytes.h"
 
 namespace {
 
@@ -17,19 +18,11 @@ Timmersione dive_with_profile(int32_t computer, std::size_t header, const std::s
     return dive;
 }
 
-// Groups of 7 bytes whose samples all read one metre step deeper than the last.
+// Groups of `group_length` bytes whose samples each read 0.625 m deeper than the last.
 std::string rising_groups(std::size_t groups, std::size_t group_length = 7) {
-    std::string body;
-    int step = 0;
-    for (std::size_t g = 0; g < groups; ++g) {
-        for (int s = 0; s < 3; ++s) {
-            ++step;
-            body += static_cast<char>(step);
-            body += '\x00';
-        }
-        body.append(group_length - 6, '\x33');
-    }
-    return body;
+    std::vector<ProfileSample> samples(groups * 3);
+    for (std::size_t k = 0; k < samples.size(); ++k) samples[k].depth = double(k + 1) * 4 * 0.15625;
+    return profile_bytes(samples, 0, group_length);
 }
 
 DecodedProfile decoded(const Timmersione& dive) {
@@ -123,43 +116,34 @@ TEST(ProfileTexts, MeanDepthIsCutNotRounded) {
     EXPECT_EQ(mean_depth_text(p, '.'), "0");
 }
 
-TEST(ProfileTexts, ConsumptionAtTheSurface) {
-    Timmersione dive;
-    dive.lbomb = 12;
-    dive.bar = 150.0;
-    dive.min_dur = 50;
-    DecodedProfile p;
-    p.n = 2;
-    p.sum = 20.0;  // mean 10 m, two atmospheres
-    EXPECT_EQ(consumption_text(dive, p, '.'), "18");
-
-    p.sum = 2 * 12.3456;  // the mean at full precision, not its cut text
-    EXPECT_EQ(consumption_text(dive, p, '.'), "16.1");  // 36 / 2.23456 = 16.11...
-
-    dive.bar = 0.0;
-    EXPECT_EQ(consumption_text(dive, p, '.'), "0");
-}
-
-TEST(ProfileTexts, ConsumptionThatCannotBeComputedIsZero) {
-    Timmersione dive;
-    dive.lbomb = 12;
-    dive.bar = 150.0;
-    DecodedProfile p;
-    p.n = 3;
-    p.sum = 30;
-    EXPECT_EQ(consumption_text(dive, p, '.'), "0");  // no minutes
-    dive.min_dur = 40;
-    p.n = 0;
-    p.sum = 0;
-    EXPECT_EQ(consumption_text(dive, p, '.'), "0");  // no sample
-    p.n = 3;
-    p.sum = 30;
-    dive.bar = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(consumption_text(dive, p, '.'), "0");
-    dive.bar = std::nan("");
-    EXPECT_EQ(consumption_text(dive, p, '.'), "0");
-    // Minutes and litres are unsigned: -1 litre is a very large tank, not a negative one.
-    dive.bar = 1.0;
-    dive.lbomb = -1;
-    EXPECT_EQ(consumption_text(dive, p, '.'), "5368");  // 4294967295 / 40 / 2
+TEST(ProfileTexts, ConsumptionAtTheSurfaceOrZeroWhenItCannotBeComputed) {
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        int32_t litres;
+        double bar;
+        int32_t minutes;
+        std::size_t n;
+        double sum;
+        const char* text;
+    };
+    const Case cases[] = {
+        {12, 150.0, 50, 2, 20.0, "18"},            // mean 10 m, two atmospheres
+        {10, 100.0, 10, 2, 2 * 12.3456, "44.7"},   // the mean at full precision: 44.84 from its cut text
+        {12, 0.0, 50, 2, 20.0, "0"},
+        {12, 150.0, 0, 3, 30.0, "0"},              // no minutes
+        {12, 150.0, 40, 0, 0.0, "0"},              // no sample
+        {12, inf, 40, 3, 30.0, "0"},
+        {12, std::nan(""), 40, 3, 30.0, "0"},
+        {-1, 1.0, 40, 3, 30.0, "5368"},  // litres are unsigned: 4294967295 / 40 / 2
+    };
+    for (const Case& c : cases) {
+        Timmersione dive;
+        dive.lbomb = c.litres;
+        dive.bar = c.bar;
+        dive.min_dur = c.minutes;
+        DecodedProfile p;
+        p.n = c.n;
+        p.sum = c.sum;
+        EXPECT_EQ(consumption_text(dive, p, '.'), c.text) << c.litres << " l, " << c.bar << " bar, " << c.minutes;
+    }
 }

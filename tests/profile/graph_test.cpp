@@ -227,7 +227,9 @@ TEST(ProfileGraph, LongProfilesLookTheSameFromBoundedSegments) {
         if (!fresh) it->second = {std::min(it->second.first, y), std::max(it->second.second, y)};
     }
     for (const auto& [x, span] : wanted)
-        if (x > 0) EXPECT_EQ(covered[x], span) << x;
+        if (x > 0) {
+            EXPECT_EQ(covered[x], span) << x;
+        }
 
     // The DECO lane: one thick stretch over the patch, the red on either side.
     const auto deco = d.lines(pen(colours::blue, 3));

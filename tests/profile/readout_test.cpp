@@ -76,13 +76,8 @@ TEST(ProfileReadout, SampleStaysInTheTableWhateverTheScale) {
 }
 
 TEST(GraphPanels, LabelsAndValuesWithoutSeparator) {
-    GraphPanelValues v;
-    v.testo_tempo = "Tempo:2:30";
-    v.testo_prof = "Prof:12.656";
-    v.prof = 18.5;
-    v.testo_media = "12.3";
-    v.testo_consumo = "18";
-    v.nimm = 12;
+    GraphPanelValues v{.testo_tempo = "Tempo:2:30", .testo_prof = "Prof:12.656", .prof = 18.5,
+                       .testo_media = "12.3", .testo_consumo = "18", .nimm = 12};
     const auto panels = graph_panel_texts(v, ',');
     EXPECT_EQ(panels[0], "Tempo:2:30");
     EXPECT_EQ(panels[1], "Prof:12.656");
