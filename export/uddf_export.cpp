@@ -1,91 +1,77 @@
 #include "export/uddf_export.h"
 
 #include <QXmlStreamWriter>
-#include <charconv>
 
 #include "export/atomic_device.h"
 #include "export/dive_texts.h"
 #include "export/uddf_index.h"
+#include "export/uddf_markup.h"
 #include "export/uddf_values.h"
-#include "framework/core/number_text.h"
 #include "logbook/list_text.h"
 #include "profile/profile_decoder.h"
 
 namespace {
 
-// Sample flag bits and the alarm keywords UDDF has for them. The transmitter bit (0x20)
-// has no keyword of its own and is left out.
-struct Allarme {
-    uint8_t bit;
-    const char* parola;
-};
-constexpr Allarme allarmi[] = {{0x01, "deco"}, {0x02, "rbt"}, {0x04, "ascent"}, {0x08, "error"}, {0x10, "breath"}};
-
-constexpr double secondi_per_campione = 20;
+using namespace Qt::Literals::StringLiterals;
 
 QString testo(const std::string& bytes_1252) {
     const std::string utf8 = utf8_da_1252(bytes_1252);
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
-QString numero(double v) { return QString::fromStdString(format_general(v, '.')); }
-
-// The shortest text that reads back as the same number; the samples' depths and times
-// are small and finite, so it is the general format's text too.
-void aggiungi_numero(std::string& out, double v) {
-    char buffer[32];
-    const auto fine = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
-    out.append(buffer, fine);
-}
-
-QString id(const char* tipo, std::size_t n) { return QString("%1_%2").arg(tipo).arg(n + 1); }
+QString id(const char* tipo, std::size_t n) { return QString::fromStdString(uddf::id(tipo, n)); }
 
 class ScrittoreUddf {
 public:
-    ScrittoreUddf(QIODevice& out, const Clogbook& lb) : w_(&out), lb_(lb), indice_(indicizza(lb)) {}
+    ScrittoreUddf(QIODevice& out, const Clogbook& lb) : out_(out), w_(&xml_), lb_(lb), indice_(indicizza(lb)) {}
 
     void documento(const QString& adesso) {
-        w_.writeStartDocument();
-        w_.writeDefaultNamespace("http://www.streit.cc/uddf/3.2/");
-        w_.writeStartElement("uddf");
-        w_.writeAttribute("version", "3.2.1");
+        // Written by hand: a writer on a string leaves the encoding out.
+        out_.write(R"(<?xml version="1.0" encoding="UTF-8"?>)");
+        w_.writeDefaultNamespace(u"http://www.streit.cc/uddf/3.2/"_s);
+        w_.writeStartElement(u"uddf"_s);
+        w_.writeAttribute(u"version"_s, u"3.2.1"_s);
         generatore(adesso);
         subacquei();
         luoghi();
         immersioni();
         w_.writeEndElement();
         w_.writeEndDocument();
+        scarica();
     }
 
 private:
-    void se_c_e(const char* nome, std::optional<double> v) {
-        if (v) w_.writeTextElement(nome, numero(*v));
+    // The writer works on a string, which spares it a conversion and a device call for
+    // every piece of markup; the text goes to the device as UTF-8 in large chunks.
+    void scarica() {
+        out_.write(xml_.toUtf8());
+        xml_.resize(0);
     }
 
     void generatore(const QString& adesso) {
-        w_.writeStartElement("generator");
-        w_.writeTextElement("name", "Quorvel");
-        w_.writeTextElement("version", versione_quorvel);
-        w_.writeTextElement("datetime", adesso);
+        w_.writeStartElement(u"generator"_s);
+        w_.writeTextElement(u"name"_s, u"Quorvel"_s);
+        w_.writeTextElement(u"version"_s, versione_quorvel);
+        w_.writeTextElement(u"datetime"_s, adesso);
         w_.writeEndElement();
     }
 
     void persona(const std::string& nome, const std::string& cognome) {
-        w_.writeStartElement("personal");
-        w_.writeTextElement("firstname", testo(nome));
-        w_.writeTextElement("lastname", testo(cognome));
+        w_.writeStartElement(u"personal"_s);
+        w_.writeTextElement(u"firstname"_s, testo(nome));
+        w_.writeTextElement(u"lastname"_s, testo(cognome));
         w_.writeEndElement();
     }
 
     void subacquei() {
-        w_.writeStartElement("diver");
-        w_.writeStartElement("owner");
-        w_.writeAttribute("id", "owner");
+        w_.writeStartElement(u"diver"_s);
+        w_.writeStartElement(u"owner"_s);
+        w_.writeAttribute(u"id"_s, u"owner"_s);
         persona({}, {});
         w_.writeEndElement();
         for (std::size_t i = 0; i < indice_.compagni.size(); ++i) {
-            w_.writeStartElement("buddy");
-            w_.writeAttribute("id", id("buddy", i));
+            w_.writeStartElement(u"buddy"_s);
+            w_.writeAttribute(u"id"_s, id("buddy", i));
             const auto [nome, cognome] = uddf::nome_e_cognome(indice_.compagni[i]);
             persona(nome, cognome);
             w_.writeEndElement();
@@ -95,15 +81,15 @@ private:
 
     void luoghi() {
         if (indice_.posti.empty()) return;
-        w_.writeStartElement("divesite");
+        w_.writeStartElement(u"divesite"_s);
         for (std::size_t i = 0; i < indice_.posti.size(); ++i) {
             const auto& [posto, punto] = indice_.posti[i];
-            w_.writeStartElement("site");
-            w_.writeAttribute("id", id("site", i));
-            w_.writeTextElement("name", testo(posto.empty() ? punto : posto));
+            w_.writeStartElement(u"site"_s);
+            w_.writeAttribute(u"id"_s, id("site", i));
+            w_.writeTextElement(u"name"_s, testo(posto.empty() ? punto : posto));
             if (!posto.empty() && !punto.empty()) {
-                w_.writeStartElement("notes");
-                w_.writeTextElement("para", testo(punto));
+                w_.writeStartElement(u"notes"_s);
+                w_.writeTextElement(u"para"_s, testo(punto));
                 w_.writeEndElement();
             }
             w_.writeEndElement();
@@ -113,77 +99,39 @@ private:
 
     void immersioni() {
         if (lb_.immersioni.empty()) return;
-        w_.writeStartElement("profiledata");
-        w_.writeStartElement("repetitiongroup");
-        w_.writeAttribute("id", "rg_1");
+        w_.writeStartElement(u"profiledata"_s);
+        w_.writeStartElement(u"repetitiongroup"_s);
+        w_.writeAttribute(u"id"_s, u"rg_1"_s);
+        w_.writeCharacters(QString());  // closes the start tag before the first dive
         for (std::size_t i = 0; i < lb_.immersioni.size(); ++i) immersione(i);
         w_.writeEndElement();
         w_.writeEndElement();
     }
 
-    void collegamento(const QString& ref) {
-        w_.writeEmptyElement("link");
-        w_.writeAttribute("ref", ref);
+    // The dive's numbers and samples go to the device as bytes beside the writer, which
+    // keeps what it has written in xml_ until it is passed on.
+    void grezzo(const std::string& bytes) {
+        scarica();
+        out_.write(bytes.data(), qint64(bytes.size()));
     }
 
     void immersione(std::size_t i) {
         const Timmersione& d = lb_.immersioni[i];
-        w_.writeStartElement("dive");
-        w_.writeAttribute("id", id("dive", i));
-        prima(i, d);
-        campioni(d);
-        dopo(d);
-        w_.writeEndElement();
-    }
-
-    void prima(std::size_t i, const Timmersione& d) {
-        w_.writeStartElement("informationbeforedive");
-        if (indice_.posto_di[i] != IndiceUddf::nessuno) collegamento(id("site", indice_.posto_di[i]));
-        for (uint32_t b : indice_.compagni_di[i]) collegamento(id("buddy", b));
-        if (const auto n = uddf::numero(d.nimm)) w_.writeTextElement("divenumber", QString::number(*n));
-        if (const std::string t = uddf::data_ora(d); !t.empty()) w_.writeTextElement("datetime", QString::fromStdString(t));
-        se_c_e("airtemperature", uddf::temperatura_k(d.t_aria));
-        if (const auto s = uddf::durata_s(d.ora_int, d.min_int)) {
-            w_.writeStartElement("surfaceintervalbeforedive");
-            // No interval entered: the dive is not a repetitive one.
-            if (*s == 0) w_.writeEmptyElement("infinity");
-            else w_.writeTextElement("passedtime", numero(*s));
-            w_.writeEndElement();
+        grezzo_.clear();
+        uddf::inizio_immersione(grezzo_, i, d, indice_);
+        if (d.lung_profilo != 0) {
+            decode_profile(d, profilo_);
+            uddf::campioni(grezzo_, profilo_);
         }
-        se_c_e("altitude", uddf::altitudine_m(d.alt));
-        w_.writeEndElement();
+        uddf::dopo_immersione(grezzo_, d);
+        grezzo(grezzo_);
+        note(d);
+        xml_ += QLatin1StringView(uddf::fine_immersione);
     }
 
-    void campioni(const Timmersione& d) {
-        if (d.lung_profilo == 0) return;
-        decode_profile(d, profilo_);
-        w_.writeStartElement("samples");
-        w_.writeCharacters(QString());  // closes the start tag before the bytes below
-        // A profile can hold thousands of samples made of numbers and fixed keywords
-        // only, nothing to escape: they go to the device as bytes, after everything the
-        // writer (which keeps no buffer of its own) has passed on.
-        punti_.clear();
-        for (std::size_t k = 0; k <= profilo_.n; ++k) {
-            punti_ += "<waypoint><depth>";
-            aggiungi_numero(punti_, profilo_.depth[k]);
-            punti_ += "</depth><divetime>";
-            aggiungi_numero(punti_, secondi_per_campione * double(k));
-            punti_ += "</divetime>";
-            for (const Allarme& a : allarmi) {
-                if (!(profilo_.flags[k] & a.bit)) continue;
-                punti_ += "<alarm>";
-                punti_ += a.parola;
-                punti_ += "</alarm>";
-            }
-            punti_ += "</waypoint>";
-        }
-        w_.device()->write(punti_.data(), qint64(punti_.size()));
-        w_.writeEndElement();
-    }
-
-    void paragrafo(const char* etichetta, const std::string& bytes_1252) {
+    void paragrafo(const QString& etichetta, const std::string& bytes_1252) {
         if (bytes_1252.empty()) return;
-        w_.writeTextElement("para", QString::fromUtf8(etichetta) + testo(bytes_1252));
+        w_.writeTextElement(u"para"_s, etichetta + testo(bytes_1252));
     }
 
     void note(const Timmersione& d) {
@@ -191,41 +139,33 @@ private:
         std::erase(commenti, '\r');  // one line break as XML has it
         const std::string bombola = d.lbomb > 0 ? std::to_string(d.lbomb) + " l" : std::string();
         const std::string computer = d.computer != 0 ? nome_computer(d.computer) : "";
-        const std::pair<const char*, std::string> parti[] = {
-            {"", commenti},
-            {"Tipo di immersione: ", testo_tipo_esportato(d)},
-            {"Attività: ", testo_attivita_esportato(d)},
-            {"Allarmi: ", testo_allarmi_esportato(d)},
-            {"Bombola: ", bombola},
-            {"Muta: ", voce_scelta(voci_muta, d.muta)},
-            {"Meteo: ", voce_scelta(voci_meteo, d.meteo)},
-            {"Altitudine: ", voce_scelta(voci_alt, d.alt)},
-            {"Computer: ", computer}};
+        const std::pair<QString, std::string> parti[] = {
+            {u""_s, commenti},
+            {u"Tipo di immersione: "_s, testo_tipo_esportato(d)},
+            {u"Attività: "_s, testo_attivita_esportato(d)},
+            {u"Allarmi: "_s, testo_allarmi_esportato(d)},
+            {u"Bombola: "_s, bombola},
+            {u"Muta: "_s, voce_scelta(voci_muta, d.muta)},
+            {u"Meteo: "_s, voce_scelta(voci_meteo, d.meteo)},
+            {u"Altitudine: "_s, voce_scelta(voci_alt, d.alt)},
+            {u"Computer: "_s, computer}};
         bool aperte = false;
         for (const auto& [etichetta, valore] : parti) {
-            if (utf8_da_1252(valore).find_first_not_of(" \t\n") == std::string::npos) continue;
-            if (!aperte) w_.writeStartElement("notes");
+            if (valore.find_first_not_of(" \t\n") == std::string::npos) continue;
+            if (!aperte) w_.writeStartElement(u"notes"_s);
             aperte = true;
             paragrafo(etichetta, valore);
         }
         if (aperte) w_.writeEndElement();
     }
 
-    void dopo(const Timmersione& d) {
-        w_.writeStartElement("informationafterdive");
-        se_c_e("greatestdepth", uddf::profondita_m(d.prof));
-        se_c_e("lowesttemperature", uddf::temperatura_k(d.t_acqua));
-        se_c_e("pressuredrop", uddf::calo_pressione_pa(d.bar));
-        se_c_e("diveduration", uddf::durata_s(d.ora_dur, d.min_dur));
-        note(d);
-        w_.writeEndElement();
-    }
-
+    QIODevice& out_;
+    QString xml_;
     QXmlStreamWriter w_;
     const Clogbook& lb_;
     IndiceUddf indice_;
     DecodedProfile profilo_;
-    std::string punti_;
+    std::string grezzo_;
 };
 
 }  // namespace
