@@ -49,6 +49,7 @@ private:
     std::filesystem::path path_, folder_;
     std::string temp_;
     int fd_ = -1;
+    uint64_t written_ = 0;
 };
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames
