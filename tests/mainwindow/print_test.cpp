@@ -76,17 +76,14 @@ private slots:
     }
     void cleanup() { tear_down(); }
 
-    // Ctrl+P shows the choice without modality and without leaving the tab shown.
-    void dialogShownWithoutModalityOrTabChange() {
-        QWidget* tab = form->PageControl2->currentWidget();
+    // Ctrl+P shows the choice without modality and without leaving the tab shown. Cancel
+    // and Esc write no choice; a cancelled print dialog prints nothing but keeps them.
+    void cancelsKeepOrWriteTheChoicesAsPressed() {
+        form->PageControl2->setCurrentWidget(form->Imm_dati);
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTest::keyClick(form->ListBox1, Qt::Key_P, Qt::ControlModifier);
         QVERIFY(DialogStampa->isVisible() && !DialogStampa->isModal());
-        QCOMPARE(form->PageControl2->currentWidget(), tab);
-    }
-
-    // Cancel and Esc write no choice; a cancelled print dialog prints nothing but keeps them.
-    void cancelsKeepOrWriteTheChoicesAsPressed() {
+        QCOMPARE(form->PageControl2->currentWidget(), form->Imm_dati);
         for (bool escape : {false, true}) {
             run(&TMainForm::Stampa2Click);
             QTest::mouseClick(item(DialogStampa->RadioGroup2, 1), Qt::LeftButton);
