@@ -1,15 +1,24 @@
 #pragma once
 
-// A main window with its six secondary windows and scripted dialogs, made anew for
-// each test case.
+// A main window with its six secondary windows, made anew for each test case, and
+// dialog answers given in advance, so that no test waits on a modal dialog. An answer
+// left over means its dialog was never shown; a dialog nobody scripted is an error.
 
-#include <QAbstractItemModel>
-#include <QListView>
-#include <QStringList>
 #include <QtTest>
+#include <QtWidgets>
+#include <deque>
 #include <memory>
+#include <stdexcept>
 
+#include "framework/combo_field.h"
+#include "framework/date_field.h"
+#include "framework/dialogs.h"
 #include "framework/error_box.h"
+#include "framework/paint_box.h"
+#include "framework/radio_group.h"
+#include "framework/spin_field.h"
+#include "framework/status_bar.h"
+#include "framework/text_fields.h"
 #include "mainwindow/TDialogStampa.h"
 #include "mainwindow/TFRinumera.h"
 #include "mainwindow/TFStat.h"
@@ -17,8 +26,45 @@
 #include "mainwindow/TMainForm.h"
 #include "mainwindow/TTipo.h"
 #include "mainwindow/Tatt.h"
-#include "scripted_dialogs.h"
 #include "temp_dir.h"
+
+struct Script {
+    std::deque<std::optional<QString>> apri, salva, esporta;
+    std::deque<bool> answers;
+    std::vector<int> apri_filters;
+};
+
+template <class T>
+T next_answer(std::deque<T>& answers, const char* what) {
+    if (answers.empty()) throw std::logic_error(std::string("unexpected ") + what);
+    T r = answers.front();
+    answers.pop_front();
+    return r;
+}
+
+struct ScriptedDialogs : FileDialogs {
+    Script& s;
+    explicit ScriptedDialogs(Script& script) : s(script) {}
+    std::optional<QString> apri(int filter_index, const QString&) override {
+        s.apri_filters.push_back(filter_index);
+        return next_answer(s.apri, "open dialog");
+    }
+    std::optional<QString> salva() override { return next_answer(s.salva, "save dialog"); }
+    std::optional<QString> esporta(const QString&, const QString&, const QString&) override {
+        return next_answer(s.esporta, "export dialog");
+    }
+};
+
+struct ScriptedQuestion : YesNoQuestion {
+    Script& s;
+    explicit ScriptedQuestion(Script& script) : s(script) {}
+    bool ask(const QString&, const QString&) override { return next_answer(s.answers, "question"); }
+};
+
+struct RecordingErrorBox : ErrorBox {
+    std::vector<QString> messages;
+    void show_error(const QString& m) override { messages.push_back(m); }
+};
 
 struct FormFixture {
     std::unique_ptr<TMainForm> form;
@@ -53,6 +99,20 @@ struct FormFixture {
     }
 
     static QString q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+    // Dives numbered on the given days of May 2021, in that order, each placed at prefix +
+    // its day.
+    static Clogbook dives_on(std::initializer_list<int> days, const std::string& prefix = "") {
+        Clogbook lb(uint32_t(days.size()));
+        for (int d : days) {
+            lb.set_nimm();
+            lb.set_data(d, 5, 2021);
+            lb.set_posto(prefix + std::to_string(d));
+            ++lb.corrente;
+        }
+        lb.corrente = 0;
+        return lb;
+    }
 
     // Puts `lb` in use the way the user would: saved to a file and loaded with "Carica".
     void load(const Clogbook& lb) {

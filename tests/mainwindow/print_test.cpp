@@ -1,41 +1,23 @@
-#include <QButtonGroup>
-#include <QGroupBox>
-#include <QItemSelectionModel>
-#include <QListView>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <QtTest>
 
 #include "form_fixture.h"
 #include "framework/print_dialog.h"
-#include "realistic_dive.h"
 
 namespace {
 
-// The print dialog's answers: a PDF file to print to, or a cancel.
-struct PrintScript {
+// The print dialog's answer: a PDF file to print to, or a cancel.
+struct ScriptedPrintDialog : PrintDialog {
     std::optional<QString> pdf;
     int shown = 0;
     QString offered;
-};
-
-class ScriptedPrintDialog : public PrintDialog {
-public:
-    explicit ScriptedPrintDialog(PrintScript& s) : s_(s) {}
     bool esegui(QPrinter& printer, const QString& pdf_name) override {
-        ++s_.shown;
-        s_.offered = pdf_name;
-        if (!s_.pdf) return false;
+        ++shown;
+        offered = pdf_name;
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(*s_.pdf);
-        return true;
+        printer.setOutputFileName(pdf.value_or(QString()));
+        return pdf.has_value();
     }
-
-private:
-    PrintScript& s_;
 };
 
 QString run_tool(const char* tool, const QStringList& args) {
@@ -46,177 +28,114 @@ QString run_tool(const char* tool, const QStringList& args) {
 }
 
 int pdf_pages(const QString& pdf) {
-    static const QRegularExpression pages("^Pages:\\s+(\\d+)$", QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch m = pages.match(run_tool(PDFINFO, {pdf}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
+    return QRegularExpression("Pages:\\s+(\\d+)").match(run_tool(PDFINFO, {pdf})).captured(1).toInt();
 }
 
-QString pdf_text(const QString& pdf) { return run_tool(PDFTOTEXT, {"-layout", pdf, "-"}); }
-
 QRadioButton* item(QGroupBox* group, int i) { return group->findChildren<QRadioButton*>().at(i); }
+
+// Chooses the items of the shown dialog and presses "Stampa".
+void press_stampa(int quali, int cosa) {
+    QTest::mouseClick(item(DialogStampa->RadioGroup1, quali), Qt::LeftButton);
+    QTest::mouseClick(item(DialogStampa->RadioGroup2, cosa), Qt::LeftButton);
+    QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
+}
 
 }  // namespace
 
 class PrintTest : public QObject, FormFixture {
     Q_OBJECT
 
+    ScriptedPrintDialog* print = nullptr;
+
+    // Dives numbered 1..n, each with ten minutes of profile at 10 m.
+    void load_dives(std::initializer_list<int> days) {
+        Clogbook lb = dives_on(days);
+        std::string profile(22, '\x11');
+        for (int g = 0; g < 10; ++g) profile += std::string("\x10\xFF\x10\xFF\x10\xFF\x33", 7);
+        for (lb.corrente = 0; lb.corrente < lb.num_imm; ++lb.corrente) {
+            lb.set_computer(30);
+            lb.set_profilo(profile);
+        }
+        load(lb);
+    }
+
+    QString print_to(const char* name, int quali, int cosa) {
+        print->pdf = q(*dir / name);
+        run(&TMainForm::Stampa2Click);
+        press_stampa(quali, cosa);
+        return *print->pdf;
+    }
+
 private slots:
     void init() {
         set_up();
-        print = PrintScript{};
-        form->set_print_dialog(std::make_unique<ScriptedPrintDialog>(print));
+        auto dialog = std::make_unique<ScriptedPrintDialog>();
+        print = dialog.get();
+        form->set_print_dialog(std::move(dialog));
         form->show();
     }
     void cleanup() { tear_down(); }
 
-    void dialogShownWithoutModalityOrTabChange() {
-        QCOMPARE(DialogStampa->pos(), QPoint(352, 183));
-        QCOMPARE(DialogStampa->size(), QSize(217, 210));
-        QCOMPARE((QStringList{DialogStampa->windowTitle(), DialogStampa->RadioGroup1->title(),
-                              item(DialogStampa->RadioGroup1, 0)->text(), item(DialogStampa->RadioGroup1, 1)->text(),
-                              DialogStampa->RadioGroup2->title(), item(DialogStampa->RadioGroup2, 0)->text(),
-                              item(DialogStampa->RadioGroup2, 1)->text(), DialogStampa->BitBtn1->text(),
-                              DialogStampa->BitBtn2->text()}),
-                 (QStringList{"Scegli Cosa Stampare", "Quali Immersioni", "Solo Immersioni Selezionate",
-                              "Tutte le Immersioni", "Cosa Stampare", "Descrizione", "Testo e Grafico", "Stampa",
-                              "Cancel"}));
-        QCOMPARE(DialogStampa->RadioGroup1Index(), 0);
-        QCOMPARE(DialogStampa->RadioGroup2Index(), 0);
-
-        QWidget* tab = form->PageControl2->currentWidget();
+    // Ctrl+P shows the choice without modality and without leaving the tab shown. Cancel
+    // and Esc write no choice; a cancelled print dialog prints nothing but keeps them.
+    void cancelsKeepOrWriteTheChoicesAsPressed() {
+        form->PageControl2->setCurrentWidget(form->Imm_dati);
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTest::keyClick(form->ListBox1, Qt::Key_P, Qt::ControlModifier);
-        QVERIFY(DialogStampa->isVisible());
-        QVERIFY(!DialogStampa->isModal());
-        QCOMPARE(form->PageControl2->currentWidget(), tab);
-        QCOMPARE(form->PageControl1->currentWidget(), form->dati);
-    }
-
-    // Cancel and Esc write no choice; a cancelled print dialog prints nothing but keeps them.
-    void cancelsKeepOrWriteTheChoicesAsPressed() {
+        QVERIFY(DialogStampa->isVisible() && !DialogStampa->isModal());
+        QCOMPARE(form->PageControl2->currentWidget(), form->Imm_dati);
         for (bool escape : {false, true}) {
             run(&TMainForm::Stampa2Click);
             QTest::mouseClick(item(DialogStampa->RadioGroup2, 1), Qt::LeftButton);
-            if (escape)
-                QTest::keyClick(item(DialogStampa->RadioGroup2, 1), Qt::Key_Escape);
-            else
-                QTest::mouseClick(DialogStampa->BitBtn2, Qt::LeftButton);
+            escape ? QTest::keyClick(item(DialogStampa->RadioGroup2, 1), Qt::Key_Escape)
+                   : QTest::mouseClick(DialogStampa->BitBtn2, Qt::LeftButton);
             QVERIFY(DialogStampa->isHidden());
             QCOMPARE(form->stampa_cosa, 0);
         }
-        QCOMPARE(print.shown, 0);
+        QCOMPARE(print->shown, 0);
 
         run(&TMainForm::Stampa2Click);
         press_stampa(1, 1);
-        QCOMPARE(print.shown, 1);
-        QVERIFY(DialogStampa->isHidden());
-        QCOMPARE(form->stampa_quali, 1);
-        QCOMPARE(form->stampa_cosa, 1);
-        QCOMPARE(form->nome_corto, std::string("untitled.qvl"));
-        QCOMPARE(print.offered, QDir::current().filePath("untitled.pdf"));
-
-        // Shown again, the dialog still holds the last choices.
+        QCOMPARE(print->shown, 1);
+        QCOMPARE(form->stampa_quali + form->stampa_cosa, 2);
+        QCOMPARE(print->offered, QDir::current().filePath("untitled.pdf"));
         run(&TMainForm::Stampa2Click);
-        QCOMPARE(DialogStampa->RadioGroup1Index(), 1);
-        QCOMPARE(DialogStampa->RadioGroup2Index(), 1);
+        QCOMPARE(DialogStampa->RadioGroup1Index() + DialogStampa->RadioGroup2Index(), 2);
         QVERIFY(errors.messages.empty());
     }
 
-    void selectedDivesInLogbookOrderOnePageEach() {
-        load(logbook_of(9));
-        const QString pdf = q(*dir / "three.pdf");
-        print.pdf = pdf;
+    // Dives selected while the dialog is open, one page each; "Testo e Grafico" prints the
+    // profile's figures; a serif face stands in for "TmsRmn", not fontconfig's sans default.
+    void selectedDivesOnePageEachThroughThePrinter() {
+        load_dives({1, 2, 3, 4, 5, 6, 7, 8, 9});
         run(&TMainForm::Stampa2Click);
-        // Selected while the dialog is open, in the order 7, 2, 5.
         click_item(7);
         for (int row : {2, 5}) click_item(row, Qt::ControlModifier);
+        print->pdf = q(*dir / "three.pdf");
         press_stampa(0, 1);
         QVERIFY2(errors.messages.empty(), errors.messages.empty() ? "" : qPrintable(errors.messages.front()));
-
-        QCOMPARE(pdf_pages(pdf), 3);
-        const QString text = pdf_text(pdf);
-        const qsizetype two = text.indexOf("Immersione: 3"), five = text.indexOf("Immersione: 6"),
-                        seven = text.indexOf("Immersione: 8");
-        QVERIFY(two >= 0 && two < five && five < seven);
-        QVERIFY(!text.contains("Immersione: 1 "));
-        QVERIFY(text.contains("in.qvl"));  // the file name without its folder
+        QCOMPARE(pdf_pages(*print->pdf), 3);
+        const QString text = run_tool(PDFTOTEXT, {"-layout", *print->pdf, "-"});
+        QVERIFY(text.contains("Immersione: 3") && text.contains("Immersione: 8") && !text.contains("Immersione: 1 "));
         QVERIFY(text.contains("Prof. Media: 10 mt"));
-        QCOMPARE(form->nome_corto, std::string("in.qvl"));
+        QVERIFY(run_tool(PDFFONTS, {*print->pdf}).contains("LiberationSerif"));
     }
 
+    // All dives in "Descrizione", one page each; no dive selected: the dialog ran, but no
+    // job and no file.
     void allDivesAndNothingToPrint() {
-        load(logbook_of(4));
-        print.pdf = q(*dir / "all.pdf");
-        run(&TMainForm::Stampa2Click);
-        press_stampa(1, 0);
-        QCOMPARE(pdf_pages(*print.pdf), 4);
-        QVERIFY(!pdf_text(*print.pdf).contains("Prof. Media"));
-
-        // No dive selected: the dialog ran, but no job and no file.
-        print.pdf = q(*dir / "none.pdf");
+        load_dives({1, 2, 3, 4});
+        const QString all = print_to("all.pdf", 1, 0);
+        QCOMPARE(pdf_pages(all), 4);
+        QVERIFY(!run_tool(PDFTOTEXT, {"-layout", all, "-"}).contains("Prof. Media"));
         form->ListBox1->selectionModel()->clearSelection();
-        run(&TMainForm::Stampa2Click);
-        press_stampa(0, 0);
-        QCOMPARE(print.shown, 2);
-        QVERIFY(!QFile::exists(*print.pdf));
-        QVERIFY(DialogStampa->isHidden());
-    }
-
-    // Both modes of an imported dive; QUORVEL_SHOTS_DIR keeps the two PDFs to look at.
-    void importedDiveInBothModes() {
-        Clogbook lb(1);
-        fill_realistic_dive(lb);
-        lb.set_nimm();
-        load(lb);
-        for (int cosa : {0, 1}) {
-            const QString pdf = q(*dir / (cosa ? "grafico.pdf" : "descrizione.pdf"));
-            print.pdf = pdf;
-            run(&TMainForm::Stampa2Click);
-            press_stampa(1, cosa);
-            QCOMPARE(pdf_pages(pdf), 1);
-            const QString text = pdf_text(pdf);
-            if (qEnvironmentVariableIsSet("QUORVEL_SHOTS_DIR"))
-                QFile::copy(pdf, QDir(qEnvironmentVariable("QUORVEL_SHOTS_DIR")).filePath(QFileInfo(pdf).fileName()));
-            QVERIFY(text.contains(QString::fromUtf8("Attività: Foto Osservazione, In gruppo, Foto/Video,")));
-            QVERIFY(text.contains("Anna RossiPaolo Bianchi"));
-            QCOMPARE(text.contains("Consumo Aria: "), cosa == 1);
-            QCOMPARE(text.contains("Prof. Media: "), cosa == 1);
-            // "TmsRmn" is no face here: a serif face stands in, not fontconfig's sans default.
-            QVERIFY(run_tool(PDFFONTS, {pdf}).contains("LiberationSerif"));
-        }
+        QVERIFY(!QFile::exists(print_to("none.pdf", 0, 0)));
+        QCOMPARE(print->shown, 2);
     }
 
     void printerFailureGoesToTheErrorBox() {
-        print.pdf = q(*dir / "no such folder" / "out.pdf");
-        run(&TMainForm::Stampa2Click);
-        press_stampa(1, 0);
-        QCOMPARE(errors.messages.size(), size_t(1));
-        QCOMPARE(errors.messages.front(), "Cannot create file " + *print.pdf);
-    }
-
-private:
-    PrintScript print;
-
-    // Chooses the items of the shown dialog and presses "Stampa".
-    static void press_stampa(int quali, int cosa) {
-        QTest::mouseClick(item(DialogStampa->RadioGroup1, quali), Qt::LeftButton);
-        QTest::mouseClick(item(DialogStampa->RadioGroup2, cosa), Qt::LeftButton);
-        QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
-    }
-
-    // Dives numbered 1..n, each with ten minutes of profile at 10 m.
-    static Clogbook logbook_of(uint32_t n) {
-        Clogbook lb(n);
-        for (uint32_t i = 0; i < n; ++i) {
-            lb.corrente = i;
-            lb.set_nimm();
-            lb.set_data(int32_t(i + 1), 3, 2021);
-            lb.set_computer(30);
-            std::string profile(22, '\x11');
-            for (int g = 0; g < 10; ++g) profile += std::string("\x10\xFF\x10\xFF\x10\xFF\x33", 7);
-            lb.set_profilo(profile);
-        }
-        return lb;
+        const QString pdf = print_to("no such folder/out.pdf", 1, 0);
+        QCOMPARE(errors.messages, std::vector<QString>{"Cannot create file " + pdf});
     }
 };
 
