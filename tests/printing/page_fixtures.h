@@ -1,7 +1,6 @@
 #pragma once
 
-// Dives and pages for the printing tests: a recording canvas, and profiles built
-// sample by sample from depth steps of 0.15625 m.
+// A page printed on a recording canvas, and a dive with a value in every printed field.
 
 #include <string>
 #include <vector>
@@ -11,8 +10,9 @@
 #include "support/profile_bytes.h"
 
 using Kind = RecordingCanvas::Kind;
+using Op = RecordingCanvas::Op;
 
-// A computer-30 profile holding these depth steps.
+// A computer-30 profile of these depth steps of 0.15625 m.
 inline void give_profile(Timmersione& dive, const std::vector<unsigned>& steps) {
     std::vector<ProfileSample> samples(steps.size());
     for (std::size_t k = 0; k < steps.size(); ++k) samples[k].depth = steps[k] * 0.15625;
@@ -21,37 +21,27 @@ inline void give_profile(Timmersione& dive, const std::vector<unsigned>& steps) 
     dive.lung_profilo = static_cast<uint32_t>(dive.profilo.size());
 }
 
-struct PrintedPage {
-    RecordingCanvas canvas;
-    DecodedProfile tables;
-
-    explicit PrintedPage(int line_height) : canvas(line_height) {}
-
-    void print(const PrintArea& area, const Timmersione& dive, int32_t cosa, const std::string& name = "log.qvl") {
-        Stampa_Immersione(canvas, area, dive, PageChoices{cosa, name, '.'}, tables);
-    }
-
-    std::vector<std::string> texts() const {
-        std::vector<std::string> out;
-        for (const auto& op : canvas.of(Kind::text)) out.push_back(op.text);
-        return out;
+struct PrintedPage : RecordingCanvas {
+    PrintedPage(const PrintArea& area, int line_height, const Timmersione& dive, int32_t cosa,
+                const std::string& name = "log.qvl")
+        : RecordingCanvas(line_height) {
+        DecodedProfile tables;
+        Stampa_Immersione(*this, area, dive, PageChoices{cosa, name, '.'}, tables);
     }
     // The text that starts with `prefix`, or null.
-    const RecordingCanvas::Op* text_starting(const std::string& prefix) const {
-        for (const auto& op : canvas.ops())
+    const Op* text_starting(const std::string& prefix) const {
+        for (const Op& op : ops())
             if (op.kind == Kind::text && op.text.rfind(prefix, 0) == 0) return &op;
         return nullptr;
     }
-    // Lines drawn in one pen colour.
-    std::vector<RecordingCanvas::Op> lines_in(Rgb colour) const {
-        std::vector<RecordingCanvas::Op> out;
-        for (const auto& op : canvas.of(Kind::line_to))
+    std::vector<Op> lines_in(Rgb colour) const {
+        std::vector<Op> out;
+        for (const Op& op : of(Kind::line_to))
             if (op.pen.colour == colour) out.push_back(op);
         return out;
     }
 };
 
-// A dive with a value in every field the page prints.
 inline Timmersione described_dive() {
     return {.alt = 1, .meteo = 3, .muta = 2, .lbomb = 10, .nimm = 42, .giorno = 7, .mese = 8, .anno = 1999,
             .ora_imm = 9, .min_imm = 5, .ora_int = 1, .min_int = 30, .ora_dur = 0, .min_dur = 50,
