@@ -49,23 +49,17 @@ TEST(ProfileDecoder, HeaderGroupAndFinalShortGroupFollowTheModel) {
     EXPECT_EQ(decoded(dive_with(30, 22, rising_groups(1), 100000)).n, 3u);  // a length beyond the bytes
 }
 
-TEST(ProfileDecoder, DepthBitsFlagsStoredZerosAndTheSum) {
-    const DecodedProfile p = decoded(dive_with(30, 22, std::string("\x50\xC5\xFF\xFF\x00\x40\x00" "\x28\x00\x28\x00", 11)));
-    EXPECT_EQ(p.depth, (std::vector<double>{0.0, 50.46875, 0.0, step, 25.0, 25.0}));  // 0xFF is a stored zero
-    EXPECT_EQ(p.flags, (std::vector<uint8_t>{0, 0xC5, 0, 0x40, 0, 0}));
-    EXPECT_DOUBLE_EQ(p.sum, 50.46875 + step + 50.0);
-    EXPECT_DOUBLE_EQ(sample_depth(0xFE, 0xC0), 1019 * step);
-}
-
-TEST(ProfileDecoder, LongProfilesKeepEverySampleAndTablesAreReused) {
+TEST(ProfileDecoder, DepthBitsFlagsStoredZerosAndTheSumInReusedTables) {
     DecodedProfile p = decoded(dive_with(30, 22, std::string(9400 * 7, '\x02')));  // 28,200 samples
     ASSERT_EQ(p.n, 28200u);
     EXPECT_DOUBLE_EQ(p.depth[p.n], 8 * step);
     const double* storage = p.depth.data();
-    decode_profile(dive_with(30, 22, rising_groups(3)), p);
-    EXPECT_EQ(p.n, 9u);
+    decode_profile(dive_with(30, 22, std::string("\x50\xC5\xFF\xFF\x00\x40\x00" "\x28\x00\x28\x00", 11)), p);
     EXPECT_EQ(p.depth.data(), storage);
-    EXPECT_DOUBLE_EQ(p.sum, 45 * 4 * step);
+    EXPECT_EQ(p.depth, (std::vector<double>{0.0, 50.46875, 0.0, step, 25.0, 25.0}));  // 0xFF is a stored zero
+    EXPECT_EQ(p.flags, (std::vector<uint8_t>{0, 0xC5, 0, 0x40, 0, 0}));
+    EXPECT_DOUBLE_EQ(p.sum, 50.46875 + step + 50.0);
+    EXPECT_DOUBLE_EQ(sample_depth(0xFE, 0xC0), 1019 * step);
 }
 
 TEST(ProfileTexts, MeanDepthAndConsumptionAreCutNotRounded) {
