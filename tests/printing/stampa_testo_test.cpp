@@ -5,23 +5,17 @@
 
 namespace {
 
-struct Wrapped {
-    int rows = 0;
-    std::vector<std::string> lines;
-    std::vector<int> ys;
-};
-
-// From row 12 of a page 3300 pixels high: M 236, H 50.
-Wrapped wrap(const std::string& text) {
+// The rows used and the lines drawn from row 12 of a page 3300 pixels high (M 236, H 50),
+// each checked to stand on its own row.
+std::pair<int, std::vector<std::string>> wrap(const std::string& text) {
     RecordingCanvas canvas(50);
-    Wrapped out;
-    out.rows = Stampa_Testo(canvas, page_metrics({300, 2400, 3300}, 50), text, 12);
+    const int rows = Stampa_Testo(canvas, page_metrics({300, 2400, 3300}, 50), text, 12);
+    std::vector<std::string> lines;
     for (const auto& op : canvas.of(RecordingCanvas::Kind::text)) {
-        EXPECT_EQ(op.x1, 256);
-        out.lines.push_back(op.text);
-        out.ys.push_back(op.y1);
+        EXPECT_EQ(std::pair(op.x1, op.y1), std::pair(256, 236 + int(13 + lines.size()) * 50));
+        lines.push_back(op.text);
     }
-    return out;
+    return {rows, lines};
 }
 
 }  // namespace
@@ -39,26 +33,16 @@ TEST(StampaTesto, LinesRunOnToTheFirstBreakFromTheEightiethCharacter) {
         {h80 + "\r\nfine", {" " + h80, " fine"}},                         // a line end never starts a line
         {i39 + "\r\n" + j39 + "k more", {" " + i39 + j39 + "k ", " more"}},  // line ends count among the 80
     };
-    for (const auto& [text, lines] : cases) {
-        SCOPED_TRACE(text);
-        const Wrapped w = wrap(text);
-        EXPECT_EQ(w.lines, lines);
-        EXPECT_EQ(w.rows, int(lines.size()));
-        for (std::size_t i = 0; i < w.ys.size(); ++i) EXPECT_EQ(w.ys[i], 236 + (13 + int(i)) * 50);
-    }
-    for (char brk : std::string(" ,;:?.\r\n-!()")) {
-        const Wrapped w = wrap(std::string(79, 'f') + brk + "ggg");
-        EXPECT_EQ(w.rows, 2) << int(brk);
-        EXPECT_EQ(w.lines.back(), " ggg") << int(brk);
-    }
+    for (const auto& [text, lines] : cases) EXPECT_EQ(wrap(text), std::pair(int(lines.size()), lines)) << text;
+    for (char brk : std::string(" ,;:?.\r\n-!()"))
+        EXPECT_EQ(wrap(std::string(79, 'f') + brk + "ggg").second.back(), " ggg") << int(brk);
 }
 
 TEST(StampaTesto, RowsBelowThePageAreCountedNotDrawn) {
     // 1,000 lines of 80 characters; rows 12 to 60 start above the page's bottom edge.
     std::string text;
     for (int i = 0; i < 1000; ++i) text += std::string(79, 'x') + " ";
-    const Wrapped w = wrap(text);
-    EXPECT_EQ(w.rows, 1001);
-    EXPECT_EQ(w.lines.size(), 60u - 12 + 1);
-    EXPECT_LT(w.ys.back(), 3300);
+    const auto [rows, lines] = wrap(text);
+    EXPECT_EQ(rows, 1001);
+    EXPECT_EQ(lines.size(), 60u - 12 + 1);
 }

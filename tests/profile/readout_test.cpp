@@ -2,7 +2,6 @@
 
 #include <limits>
 
-#include "profile/graph_panels.h"
 #include "profile/profile_readout.h"
 
 TEST(ProfileReadout, TextsAreCutNotRounded) {
@@ -35,13 +34,4 @@ TEST(ProfileReadout, MouseAndSampleStayWithinThePlotWhateverTheScale) {
         EXPECT_EQ(std::tuple(r.x, r.sample, r.testo_tempo, r.testo_prof), std::tuple(x, sample, time, depth)) << mouse;
     }
     EXPECT_EQ(read_profile_at(300, 734, 0.0, DecodedProfile{}, '.').testo_prof, "Prof:0");
-}
-
-TEST(GraphPanels, MaximumDepthNotCutAndDiveNumberUnsigned) {
-    GraphPanelValues v;
-    v.prof = 18.53125;
-    v.testo_media = "12.3";
-    v.nimm = -1;
-    const auto panels = graph_panel_texts(v, ',');
-    EXPECT_EQ(panels[2] + "|" + panels[3] + "|" + panels[5], "Prof.Max:18,53125|Prof.Media:12.3|Imm.n\xB0:4294967295");
 }
