@@ -109,28 +109,6 @@ TEST(PrintedGraph, TimeGridEveryFifteenSamplesNoneOnTheRightEdge) {
     EXPECT_EQ(std::pair(ten.x1, ten.y1), std::pair(3032, 6138));  // B + 10
 }
 
-TEST(PrintedGraph, DepthGridCurveAndMeanLine) {
-    // prof 18: 20 metres over 2042 pixels; the curve 102.1 pixels a metre.
-    const PrintedPage page(600, {32, 64, 128, 64, 32, 16});  // 5, 10, 20, 10, 5, 2.5 m
-    std::vector<int> depth_ys;
-    for (const Op& op : page.lines_in(colours::black))
-        if (op.x1 == 472 && op.x2 == 4328 && op.y1 == op.y2 && op.y1 > 4084 && op.y1 < 6128) depth_ys.push_back(op.y1);
-    ASSERT_EQ(depth_ys.size(), 10u);
-    EXPECT_EQ(std::pair(depth_ys[0], depth_ys[4]), std::pair(4288, 5105));
-    EXPECT_EQ(std::pair(page.text("20").text, page.text("22").text), std::pair(std::string("20"), std::string()));
-
-    // From the surface at the box's corner to sample N - 1, 3856 / 6 pixels apart.
-    const auto red = page.lines_in(colours::red);
-    ASSERT_EQ(red.size(), 5u);
-    std::vector<std::array<int, 3>> points = {{red[0].x1, red[0].y1, 3}};
-    for (const Op& op : red) points.push_back({op.x2, op.y2, op.pen.width});
-    EXPECT_EQ(points, (std::vector<std::array<int, 3>>{
-                          {472, 4084, 3}, {1114, 4594, 3}, {1757, 5105, 3}, {2400, 6126, 3}, {3042, 5105, 3}, {3685, 4594, 3}}));
-    const auto mean = page.lines_in(colours::green);  // 8.75 m
-    ASSERT_EQ(mean.size(), 1u);
-    EXPECT_EQ((std::array{mean[0].x1, mean[0].y1, mean[0].x2, mean[0].pen.width}), (std::array{472, 4977, 4328, 3}));
-}
-
 TEST(PrintedGraph, MaximumDepthsWithoutAScaleDrawNoCurveAndEnd) {
     const double inf = std::numeric_limits<double>::infinity();
     for (double prof : {std::numeric_limits<double>::quiet_NaN(), inf, -inf, -2.0, 1e300, -1.9999999999}) {
@@ -153,7 +131,8 @@ TEST(PrintedGraph, MaximumDepthsWithoutAScaleDrawNoCurveAndEnd) {
 }
 
 TEST(PrintedGraph, VeryLongProfileDrawsNoMoreThanTheBoxIsWide) {
-    // 3 million samples swinging between 0 and 100 m: every column spans the swing.
+    // 3 million samples swinging between 0 and 100 m (2042 / 102 pixels a metre): every
+    // column spans the swing, from the surface at the box's corner.
     std::vector<unsigned> steps(3'000'000);
     for (std::size_t k = 0; k < steps.size(); ++k) steps[k] = k % 2 ? 640 : 0;
     const PrintedPage page(600, steps, 100.0);
@@ -163,6 +142,19 @@ TEST(PrintedGraph, VeryLongProfileDrawsNoMoreThanTheBoxIsWide) {
     const auto [top, bottom] =
         std::minmax_element(red.begin(), red.end(), [](const Op& a, const Op& b) { return a.y2 < b.y2; });
     EXPECT_EQ(std::pair(top->y2, bottom->y2), std::pair(4084, to_pixel(2042 / 102.0 * 100.0 + 4084)));
+    EXPECT_EQ((std::array{red[0].x1, red[0].y1, red[0].pen.width}), (std::array{472, 4084, 3}));
     EXPECT_EQ(red.back().x2, to_pixel(3856.0 / 3'000'000 * 2'999'999 + 472));
     EXPECT_TRUE(page.time_lines().empty()) << "200,000 grid lines would fill the box";
+
+    // A depth line every 2 m down to 102, the mean at 50 m.
+    std::vector<int> depth_ys;
+    for (const Op& op : page.lines_in(colours::black))
+        if (op.x1 == 472 && op.x2 == 4328 && op.y1 == op.y2 && op.y1 > 4084 && op.y1 < 6128) depth_ys.push_back(op.y1);
+    ASSERT_EQ(depth_ys.size(), 51u);
+    EXPECT_EQ(std::pair(depth_ys[0], depth_ys[50]), std::pair(to_pixel(2042 / 51.0 + 4084), 6126));
+    EXPECT_EQ(std::pair(page.text("102").text, page.text("104").text), std::pair(std::string("102"), std::string()));
+    const auto mean = page.lines_in(colours::green);
+    ASSERT_EQ(mean.size(), 1u);
+    EXPECT_EQ((std::array{mean[0].x1, mean[0].y1, mean[0].x2, mean[0].pen.width}), (std::array{472, to_pixel(2042 / 102.0 * 50 + 4084), 4328, 3}));
+    EXPECT_EQ(mean[0].pen.style, PenStyle::dash_dot);
 }
