@@ -25,18 +25,16 @@ std::vector<Element> read_back(const Clogbook& lb) {
     for (const char* never : {">nan", ">-nan", ">inf", ">-inf", "e+300"}) EXPECT_FALSE(out.data().contains(never)) << never;
     std::vector<Element> elements;
     QXmlStreamReader r(out.data());
-    QStringList path;
-    std::vector<std::size_t> open;
+    std::vector<std::size_t> open;  // the elements not yet ended, innermost last
     while (r.readNext() != QXmlStreamReader::EndDocument && !r.hasError()) {
         if (r.isStartElement()) {
             EXPECT_EQ(r.namespaceUri().toString(), "http://www.streit.cc/uddf/3.2/");
-            path << r.name().toString();
+            const QString parent = open.empty() ? QString() : elements[open.back()].path + "/";
             open.push_back(elements.size());
-            elements.push_back({path.join('/'), {}, r.attributes()});
+            elements.push_back({parent + r.name().toString(), {}, r.attributes()});
         } else if (r.isCharacters() && !open.empty()) {
             elements[open.back()].text += r.text();
         } else if (r.isEndElement()) {
-            path.removeLast();
             open.pop_back();
         }
     }
@@ -60,7 +58,6 @@ Texts texts(const std::vector<Element>& doc, const QString& path, int dive = -1)
 
 TEST(UddfExport, EveryDiveSiteAndBuddyOnceWithResolvingReferences) {
     const std::vector<Element> doc = read_back(every_kind_logbook());
-    EXPECT_EQ(doc.front().attributes.value("version").toString(), "3.2.1");
     EXPECT_EQ(texts(doc, "uddf/generator/datetime"), Texts{"2026-12-07T15:04:05"});
     EXPECT_EQ(texts(doc, "uddf/profiledata/repetitiongroup/dive").size(), 5u);
     // Two buddies (one line repeated), split into first and last name; two sites, one
