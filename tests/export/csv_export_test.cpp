@@ -56,7 +56,8 @@ TEST(CsvExport, EveryFieldInItsColumnWithTheLocalesSeparators) {
         ASSERT_EQ(t.size(), 1 + lb.num_imm);
         for (const auto& row : t) EXPECT_EQ(row.size(), 22u);
         const std::string d(1, decimal);
-        EXPECT_EQ(t[2][4] + " " + t[2][5] + " " + t[2][6] + " " + t[2][9], "18" + d + "5 -1" + d + "5 -7" + d + "25 150" + d + "5");
+        EXPECT_EQ(t[2][4] + " " + t[2][5] + " " + t[2][6] + " " + t[2][9],
+                  "18" + d + "5 -1" + d + "5 -7" + d + "25 150" + d + "5");
     }
     const Table t = exported(lb, formato_csv(','));
     EXPECT_EQ(t[2], (std::vector<std::string>{

@@ -155,6 +155,7 @@ TEST(PrintedGraph, VeryLongProfileDrawsNoMoreThanTheBoxIsWide) {
     EXPECT_EQ(std::pair(page.text("102").text, page.text("104").text), std::pair(std::string("102"), std::string()));
     const auto mean = page.lines_in(colours::green);
     ASSERT_EQ(mean.size(), 1u);
-    EXPECT_EQ((std::array{mean[0].x1, mean[0].y1, mean[0].x2, mean[0].pen.width}), (std::array{472, to_pixel(2042 / 102.0 * 50 + 4084), 4328, 3}));
+    EXPECT_EQ((std::array{mean[0].x1, mean[0].y1, mean[0].x2, mean[0].pen.width}),
+              (std::array{472, to_pixel(2042 / 102.0 * 50 + 4084), 4328, 3}));
     EXPECT_EQ(mean[0].pen.style, PenStyle::dash_dot);
 }

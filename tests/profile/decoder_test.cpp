@@ -43,7 +43,8 @@ TEST(ProfileDecoder, HeaderGroupAndFinalShortGroupFollowTheModel) {
         for (std::size_t k = 1; k <= 6; ++k) EXPECT_DOUBLE_EQ(p.depth[k], k * 4 * step) << computer;
     }
     // A final short group yields the whole byte pairs among its first six bytes.
-    const std::pair<std::string, std::size_t> tails[] = {{"\x01\x02", 31}, {"\x01\x02\x03", 31}, {"\x01\x02\x03\x04\x05\x06", 33}};
+    const std::pair<std::string, std::size_t> tails[] = {
+        {"\x01\x02", 31}, {"\x01\x02\x03", 31}, {"\x01\x02\x03\x04\x05\x06", 33}};
     for (const auto& [tail, n] : tails) EXPECT_EQ(decoded(dive_with(30, 22, rising_groups(10) + tail)).n, n) << tail.size();
     EXPECT_EQ(decoded(dive_with(30, 21, "")).n, 0u);
     EXPECT_EQ(decoded(dive_with(30, 22, rising_groups(1), 100000)).n, 3u);  // a length beyond the bytes

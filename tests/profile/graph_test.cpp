@@ -165,7 +165,10 @@ TEST(ProfileGraph, LongProfilesLookTheSameFromBoundedSegments) {
     };
     for (const Op& op : curve)
         if (op.x1 == op.x2) widen(covered, op.x1, op.y1, op.y2);
-    for (std::size_t t = 1; t < p.n; ++t) widen(wanted, int(684.0 / p.n * t), int(p.depth[t] * 407 / 42.0), int(p.depth[t] * 407 / 42.0));
+    for (std::size_t t = 1; t < p.n; ++t) {
+        const int y = int(p.depth[t] * 407 / 42.0);
+        widen(wanted, int(684.0 / p.n * t), y, y);
+    }
     covered.erase(0);  // the surface joins column 0
     wanted.erase(0);
     EXPECT_EQ(covered, wanted);
