@@ -6,7 +6,6 @@
 // flag, and depths of NaN and 1e300.
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <string>
 
@@ -25,68 +24,41 @@ inline std::string profile_of(std::initializer_list<std::pair<unsigned, uint8_t>
 
 inline Clogbook every_kind_logbook() {
     using namespace std::string_literals;
-    Clogbook lb(5);
-    // 0: a new dive, as Insert leaves it.
-    lb.corrente = 0;
-    lb.set_nimm();
-
-    // 1: a typed dive with texts that need escaping and quoting.
-    lb.corrente = 1;
-    lb.set_nimm();
-    lb.set_data(29, 2, 2024);
-    lb.set_orario(9, 5);
-    lb.set_durata(1, 5);
-    lb.set_intervallo(2, 30);
-    lb.set_prof(18.5);
-    lb.set_t_acqua(-1.5);
-    lb.set_t_aria(-7.25);
-    lb.set_lbomb(15);
-    lb.set_bar(150.5);
-    lb.set_muta(3);
-    lb.set_meteo(5);
-    lb.set_alt(1);
-    lb.set_posto("Capo \"Rosso\" & <Sud>; sc\xe8glio, est");
-    lb.set_punto("Secca d'\xe0rco");
-    lb.set_compagni("Anna Rossi\r\nPaolo Bianchi\r\n\r\n  Anna Rossi  ");
-    lb.set_commenti("=1+1 visto un polpo\r\nseconda riga \x80 \x00" "fine"s);
-    lb.set_tipo(0x04 | 0x80, 1);
-    lb.set_attivita(0x01 | 0x10, 0x10);
-    lb.set_altro("pesca");
-    lb.set_allarmi(0x01 | 0x20, 0);
-
-    // 2: a dive with a profile whose samples carry every flag, at the same place.
-    lb.corrente = 2;
-    lb.set_nimm();
-    lb.set_data(1, 3, 2024);
-    lb.set_orario(14, 40);
-    lb.set_durata(0, 1);
-    lb.set_prof(3.125);
-    lb.set_t_acqua(12.75);
-    lb.set_posto("Capo \"Rosso\" & <Sud>; sc\xe8glio, est");
-    lb.set_punto("Secca d'\xe0rco");
-    lb.set_compagni("Paolo Bianchi");
-    lb.set_computer(30);
-    lb.set_profilo(profile_of({{8, 0x01}, {16, 0x02}, {20, 0x04}, {12, 0x08}, {4, 0x10}, {1, 0x20}}));
-
-    // 3: depths that are not numbers or not real, at another point of the place.
-    lb.corrente = 3;
-    lb.set_nimm();
-    lb.set_data(2, 3, 2024);
-    lb.set_orario(24, 0);
-    lb.set_prof(std::numeric_limits<double>::quiet_NaN());
-    lb.set_t_acqua(std::numeric_limits<double>::infinity());
-    lb.set_t_aria(1e300);
-    lb.set_bar(-3);
-    lb.set_posto("Capo \"Rosso\" & <Sud>; sc\xe8glio, est");
-    lb.set_punto("Altro punto");
-
-    // 4: 1e300 metres, an interval and duration of 0, a profile without a whole sample.
-    lb.corrente = 4;
-    lb.set_nimm();
-    lb.set_data(31, 2, 2024);
-    lb.set_prof(1e300);
-    lb.set_computer(30);
-    lb.set_profilo(std::string(22, '\x01'));
+    const std::string place = "Capo \"Rosso\" & <Sud>; sc\xe8glio, est", point = "Secca d'\xe0rco";
+    const Timmersione dives[] = {
+        // A new dive, as Insert leaves it.
+        {.posto = "", .punto = "", .altro = "", .compagni = "", .commenti = "", .profilo = ""},
+        // A typed dive with texts that need escaping and quoting.
+        {.alt = 1, .meteo = 5, .muta = 3, .lbomb = 15, .giorno = 29, .mese = 2, .anno = 2024, .ora_imm = 9,
+         .min_imm = 5, .ora_int = 2, .min_int = 30, .ora_dur = 1, .min_dur = 5, .tipo_bit = 0x84, .gas = 1,
+         .att_bit1 = 0x11, .att_bit2 = 0x10, .allarmi_bit = 0x21, .prof = 18.5, .t_acqua = -1.5, .t_aria = -7.25,
+         .bar = 150.5, .posto = place, .punto = point, .altro = "pesca",
+         .compagni = "Anna Rossi\r\nPaolo Bianchi\r\n\r\n  Anna Rossi  ",
+         .commenti = "=1+1 visto un polpo\r\nseconda riga \x80 \x00" "fine"s, .profilo = ""},
+        // A profile whose samples carry every flag, at the same place.
+        {.computer = 30, .giorno = 1, .mese = 3, .anno = 2024, .ora_imm = 14, .min_imm = 40, .min_dur = 1,
+         .prof = 3.125, .t_acqua = 12.75, .posto = place, .punto = point, .altro = "", .compagni = "Paolo Bianchi",
+         .commenti = "", .profilo = profile_of({{8, 0x01}, {16, 0x02}, {20, 0x04}, {12, 0x08}, {4, 0x10}, {1, 0x20}})},
+        // Values that are not numbers or not real, and hour 24, at another point of the place.
+        {.giorno = 2, .mese = 3, .anno = 2024, .ora_imm = 24, .prof = std::numeric_limits<double>::quiet_NaN(),
+         .t_acqua = std::numeric_limits<double>::infinity(), .t_aria = 1e300, .bar = -3, .posto = place,
+         .punto = "Altro punto", .altro = "", .compagni = "", .commenti = "", .profilo = ""},
+        // 1e300 metres on 31 February, a profile without a whole sample.
+        {.computer = 30, .giorno = 31, .mese = 2, .anno = 2024, .prof = 1e300, .posto = "", .punto = "", .altro = "",
+         .compagni = "", .commenti = "", .profilo = std::string(22, '\x01')},
+    };
+    Clogbook lb(std::size(dives));
+    for (lb.corrente = 0; lb.corrente < lb.num_imm; ++lb.corrente) {
+        const Timmersione& d = dives[lb.corrente];
+        lb.attuale() = d;
+        lb.set_nimm();
+        lb.set_posto(d.posto);  // the setters keep each length with its text
+        lb.set_punto(d.punto);
+        lb.set_altro(d.altro);
+        lb.set_compagni(d.compagni);
+        lb.set_commenti(d.commenti);
+        lb.set_profilo(d.profilo);
+    }
     lb.corrente = 0;
     return lb;
 }

@@ -1,161 +1,161 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <climits>
+#include <cmath>
+#include <limits>
 
-#include "page_fixtures.h"
+#include "framework/core/recording_canvas.h"
 #include "printing/page_tables.h"
+#include "printing/printed_graph.h"
+#include "printing/stampa_immersione.h"
+#include "support/profile_bytes.h"
 
 namespace {
 
+using Kind = RecordingCanvas::Kind;
 using Op = RecordingCanvas::Op;
 
-// The lines of the page as (x1, y1, x2, y2), in drawing order.
-std::vector<std::array<int, 4>> lines_of(const PrintedPage& page) {
-    std::vector<std::array<int, 4>> out;
-    for (const Op& op : page.canvas.of(Kind::line_to)) out.push_back({op.x1, op.y1, op.x2, op.y2});
-    return out;
-}
-
-void expect_text_at(const PrintedPage& page, const std::string& text, int x, int y, bool bold) {
-    const Op* op = page.text_starting(text);
-    ASSERT_NE(op, nullptr) << text;
-    EXPECT_EQ(op->text, text);
-    EXPECT_EQ(op->x1, x) << text;
-    EXPECT_EQ(op->y1, y) << text;
-    EXPECT_EQ(op->font.bold, bold) << text;
-    EXPECT_EQ(op->font.face, "TmsRmn");
-}
+// A page at 300 dpi (M 236, R 2164, B 3064, H 50, C 541, T 1021, G 2042) or 600 dpi
+// (M 472, R 4328, B 6128, T 2042, G 4084) of a dive with a value in every field and,
+// given depth steps of 0.15625 m, a profile.
+struct PrintedPage : RecordingCanvas {
+    explicit PrintedPage(int dpi, const std::vector<unsigned>& steps = {}, double prof = 18.0, int32_t nimm = 42)
+        : RecordingCanvas(dpi / 6) {
+        Timmersione dive{.alt = 1, .meteo = 3, .muta = 2, .lbomb = 10, .nimm = nimm, .giorno = 7, .mese = 8,
+                         .anno = 1999, .ora_imm = 9, .min_imm = 5, .ora_int = 1, .min_int = 30, .ora_dur = 0,
+                         .min_dur = 50, .prof = prof, .t_acqua = 14.5, .t_aria = 22.0, .bar = 500.0,
+                         .posto = "Portofino", .punto = "Cristo", .altro = "Foto", .compagni = "Anna",
+                         .commenti = "Mare calmo.", .profilo = {}};
+        std::vector<ProfileSample> samples;
+        for (unsigned s : steps) samples.push_back({s * 0.15625, 0});
+        dive.computer = 30;
+        dive.profilo = profile_bytes(samples);
+        dive.lung_profilo = static_cast<uint32_t>(dive.profilo.size());
+        print(dpi, dive);
+    }
+    void print(int dpi, const Timmersione& dive) {
+        DecodedProfile tables;
+        Stampa_Immersione(*this, {dpi, dpi * 8, dpi * 11}, dive, PageChoices{1, "log.qvl", '.'}, tables);
+    }
+    // The text that starts with `prefix`, or an empty one.
+    Op text(const std::string& prefix) const {
+        for (const Op& op : of(Kind::text))
+            if (op.text.rfind(prefix, 0) == 0) return op;
+        return Op{};
+    }
+    std::vector<Op> lines_in(Rgb colour) const {
+        std::vector<Op> out;
+        for (const Op& op : of(Kind::line_to))
+            if (op.pen.colour == colour) out.push_back(op);
+        return out;
+    }
+    // The grid's vertical lines, from the box's top to its bottom, not its sides.
+    std::vector<int> time_lines() const {
+        std::vector<int> xs;
+        for (const Op& op : lines_in(colours::black))
+            if (op.x1 == op.x2 && op.y1 == 4084 && op.y2 == 6128 && op.x1 != 472 && op.x1 != 4328) xs.push_back(op.x1);
+        return xs;
+    }
+};
 
 }  // namespace
 
-TEST(PageMetrics, MarginIsTwoCentimetresTruncated) {
-    EXPECT_EQ(margine(720), 566);  // 566.9
-    EXPECT_EQ(margine(1200), 944);
-
-    const PageMetrics m = page_metrics({600, 4801, 6601}, 97);
-    EXPECT_EQ(m.R, 4329);
-    EXPECT_EQ(m.B, 6129);
-    EXPECT_EQ(m.C, 1082);  // R div 4, not (R - M) div 4
-    EXPECT_EQ(m.T, 2043);
-    EXPECT_EQ(m.G, 4086);
-    EXPECT_EQ(m.H, 97);
-}
-
 TEST(PageTables, IndexesOutsideATablePrintNothing) {
-    // The last entry of each table, then the first index past it.
-    EXPECT_EQ(testo_altitudine(3), "2700-4000 mt");
-    EXPECT_EQ(testo_meteo(5), "Nevoso ");
-    EXPECT_EQ(testo_muta(5), "Stagna     ");
-    EXPECT_EQ(testo_altitudine(4), "");
-    EXPECT_EQ(testo_meteo(6), "");
-    EXPECT_EQ(testo_muta(6), "");
+    EXPECT_EQ(testo_altitudine(3) + "|" + testo_meteo(5) + "|" + testo_muta(5), "2700-4000 mt|Nevoso |Stagna     ");
     for (int32_t bad : {-1, INT_MIN, INT_MAX})
         EXPECT_EQ(testo_altitudine(bad) + testo_meteo(bad) + testo_muta(bad), "") << bad;
+    EXPECT_EQ(testo_altitudine(4) + testo_meteo(6) + testo_muta(6), "");
 }
 
-TEST(DivePage, DescriptionAt600DpiWithoutGraph) {
-    // M 472, R 4328, B 6128, H 100, C 1082, T 2042, G 4084.
-    PrintedPage page(100);
-    page.print({600, 4800, 6600}, described_dive(), 0, "Mare.qvl");
-
-    const std::vector<std::array<int, 4>> frame_and_rules = {
-        {472, 472, 472, 4059}, {472, 4059, 4328, 4059}, {4328, 4059, 4328, 472}, {4328, 472, 472, 472},
-        {472, 682, 4328, 682},    // header rule, M + 2H + 10
-        {472, 982, 4328, 982},    // between rows 4 and 5, M + 5H + 10
-        {472, 1302, 4328, 1302},  // between rows 7 and 8, M + 8H + 30
-    };
-    EXPECT_EQ(lines_of(page), frame_and_rules);
-    for (const Op& op : page.canvas.of(Kind::line_to)) EXPECT_EQ(op.pen, (RecordingCanvas::Pen{colours::black, 1}));
-
-    expect_text_at(page, "N\xB0 Immersione: 42", 492, 572, true);
-    expect_text_at(page, "Data: 7/8/1999", 1574, 572, true);
-    expect_text_at(page, "Ora: 9:5", 2656, 572, true);
-    expect_text_at(page, "Durata: 0:50", 3738, 572, true);
-    expect_text_at(page, "Posto: Portofino", 492, 772, true);
-    expect_text_at(page, "Punto: Cristo degli Abissi", 492, 872, true);
-    expect_text_at(page, "Prof. Max: 18 mt", 492, 992, true);
-    expect_text_at(page, "T\xB0 Acqua Min: 14.5\xB0", 1574, 992, true);
-    expect_text_at(page, "T\xB0 Aria: 22\xB0", 2656, 992, true);
-    expect_text_at(page, "Int.Sup.: 1:30", 492, 1092, true);
-    expect_text_at(page, "Bombola: 10 l", 1574, 1092, true);
-    expect_text_at(page, "Bar Usati: 150 bar", 2656, 1092, true);
-    expect_text_at(page, "Altitudine: 0900-1750 mt", 492, 1192, true);
-    expect_text_at(page, "Cond.Meteo: Pioggia", 1574, 1192, true);
-    expect_text_at(page, "Muta: Monopezzo  ", 2656, 1192, true);
-    expect_text_at(page, "Tipo Immersione: ", 492, 1322, true);
-    expect_text_at(page, "Attivit\xE0: Foto ", 492, 1422, true);
-    expect_text_at(page, "Allarmi: ", 492, 1522, true);
-    expect_text_at(page, "Compagni: ", 492, 1622, true);
-    expect_text_at(page, " Anna", 492, 1722, false);       // row 12
-    expect_text_at(page, "Commenti: ", 492, 1822, true);   // row 13
-    expect_text_at(page, " Mare calmo.", 492, 1922, false);  // row 14
-    expect_text_at(page, "Mare.qvl", 3738, 3894, false);    // G - 2H + 10
-    EXPECT_EQ(page.texts().size(), 23u);
-}
-
-TEST(DivePage, GraphBoxAt300DpiAndLaterPagesStartAlike) {
-    // M 236, R 2164, B 3064, H 50, C 541, T 1021, G 2042.
-    PrintedPage page(50);
-    Timmersione dive = described_dive();
+TEST(DivePage, RowsFollowTheWrappedBuddiesAndCutFigures) {
     // 124 samples of 79 steps and one of 80: a mean of 12.345 m.
     std::vector<unsigned> steps(124, 79);
     steps.push_back(80);
-    give_profile(dive, steps);
-    dive.bar = 500.0;
-    page.print({300, 2400, 3300}, dive, 1);
-
-    const auto lines = lines_of(page);
-    ASSERT_GE(lines.size(), 12u);
-    const std::vector<std::array<int, 4>> box_and_footer = {
-        {236, 2042, 236, 3064}, {236, 3064, 2164, 3064}, {2164, 3064, 2164, 2042}, {2164, 2042, 236, 2042},
-        {236, 1942, 2164, 1942},  // footer rule, G - 2H
+    PrintedPage page(300, steps, 18.0, -1);
+    const std::tuple<std::string, int, int, bool> placed[] = {
+        {"N\xB0 Immersione: 4294967295", 256, 286, true},  // row 1; dive numbers show unsigned
+        {"Prof. Max: 18 mt", 256, 506, true},           // row 5, 20 lower
+        {"Tipo Immersione: ", 256, 686, true},          // row 8, 50 lower
+        {" Anna", 256, 886, false},                     // buddies from row 12
+        {"Commenti: ", 256, 936, true},                 // on the row after them
+        {"log.qvl", 1879, 1952, false},                 // G - 2H + 10
+        // Both cut, the consumption from the mean at full precision: 100 / 2.2345 = 44.75
+        // (44.84 from the cut mean).
+        {"Prof. Media: 12.3 mt", 256, 1952, true},
+        {"Consumo Aria: 44.7 l", 797, 1952, true},
     };
-    EXPECT_EQ(std::vector(lines.begin() + 5, lines.begin() + 10), box_and_footer);
-    expect_text_at(page, "N\xB0 Immersione: 42", 256, 286, true);
-    expect_text_at(page, "log.qvl", 1879, 1952, false);
-    // Both cut, the consumption from the mean at full precision: 100 / 2.2345 = 44.75
-    // (44.84 from the cut mean).
-    expect_text_at(page, "Prof. Media: 12.3 mt", 256, 1952, true);
-    expect_text_at(page, "Consumo Aria: 44.7 l", 797, 1952, true);
-    EXPECT_EQ(page.text_starting("Prof. Media")->font.points, 10);
-    EXPECT_EQ(page.text_starting("N\xB0")->font.points, 11);
-
-    // A second page on the same canvas draws its frame with a thin black pen again.
-    page.canvas.clear();
-    page.print({300, 2400, 3300}, described_dive(), 1);
-    const Op first = page.canvas.of(Kind::line_to).front();
-    EXPECT_EQ(first.pen, (RecordingCanvas::Pen{colours::black, 1}));
-    EXPECT_EQ(first.font.points, 11);
-}
-
-TEST(DivePage, EmptyGraphBoxWithoutProfileSamples) {
-    for (const std::string& profile : {std::string(), std::string(22, '\x11')}) {
-        PrintedPage page(50);
-        Timmersione dive = described_dive();
-        dive.computer = 30;
-        dive.profilo = profile;
-        dive.lung_profilo = static_cast<uint32_t>(profile.size());
-        page.print({300, 2400, 3300}, dive, 1);
-        EXPECT_EQ(page.canvas.of(Kind::line_to).size(), 12u) << "frame, three rules, box, footer";
-        EXPECT_EQ(page.text_starting("Prof. Media"), nullptr);
-        EXPECT_EQ(page.text_starting("Consumo Aria"), nullptr);
-        EXPECT_NE(page.text_starting("log.qvl"), nullptr);
+    for (const auto& [text, x, y, bold] : placed) {
+        const Op op = page.text(text.substr(0, 8));
+        EXPECT_EQ(std::tuple(op.text, op.x1, op.y1, op.font.bold), std::tuple(text, x, y, bold));
+    }
+    // A second page on the same canvas draws its frame with a thin black pen again; a
+    // dive without profile leaves the box empty, as does a header without samples.
+    page.clear();
+    page.print(300, Timmersione{});
+    EXPECT_EQ(page.of(Kind::line_to).front().pen, (RecordingCanvas::Pen{colours::black, 1}));
+    const PrintedPage header_only(300);
+    for (const PrintedPage* empty : {static_cast<const PrintedPage*>(&page), &header_only}) {
+        EXPECT_EQ(empty->of(Kind::line_to).size(), 12u) << "frame, three rules, box, footer";
+        EXPECT_EQ(empty->text("Prof. Media").text, "");
     }
 }
 
-TEST(DivePage, ValuesOutsideTheTablesAndOddNumbers) {
-    PrintedPage page(50);
-    Timmersione dive = described_dive();
-    dive.meteo = 7;
-    dive.alt = 4;
-    dive.muta = -1;
-    dive.nimm = -1;  // dive numbers show unsigned
-    dive.t_acqua = -0.0;
-    page.print({300, 2400, 3300}, dive, 0);
-    EXPECT_NE(page.text_starting("Cond.Meteo: "), nullptr);
-    EXPECT_EQ(page.text_starting("Cond.Meteo: ")->text, "Cond.Meteo: ");
-    EXPECT_EQ(page.text_starting("Altitudine: ")->text, "Altitudine: ");
-    EXPECT_EQ(page.text_starting("Muta: ")->text, "Muta: ");
-    EXPECT_EQ(page.text_starting("N\xB0")->text, "N\xB0 Immersione: 4294967295");
-    EXPECT_EQ(page.text_starting("T\xB0 Acqua")->text, "T\xB0 Acqua Min: 0\xB0");
+TEST(PrintedGraph, TimeGridEveryFifteenSamplesNoneOnTheRightEdge) {
+    const std::pair<std::size_t, std::vector<int>> cases[] = {{15, {}}, {16, {4087}}, {45, {1757, 3042}}};
+    for (const auto& [n, xs] : cases) EXPECT_EQ(PrintedPage(600, std::vector<unsigned>(n, 64)).time_lines(), xs) << n;
+    const Op ten = PrintedPage(600, std::vector<unsigned>(45, 64)).text("10");
+    EXPECT_EQ(std::pair(ten.x1, ten.y1), std::pair(3032, 6138));  // B + 10
+}
+
+TEST(PrintedGraph, MaximumDepthsWithoutAScaleDrawNoCurveAndEnd) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double prof : {std::numeric_limits<double>::quiet_NaN(), inf, -inf, -2.0, 1e300, -1.9999999999}) {
+        const PrintedPage page(600, std::vector<unsigned>(40, 640), prof);
+        EXPECT_NE(page.text("Prof. Media").text, "");
+        EXPECT_LE(page.of(Kind::line_to).size(), 12u + 2 + 40 + 1) << prof;
+        for (const Op& op : page.ops()) {
+            if (op.font.points == 10) {  // the graph's texts; the description shows the value as stored
+                EXPECT_TRUE(op.text.find("nan") == std::string::npos && op.text.find("inf") == std::string::npos) << op.text;
+            }
+            EXPECT_LE(std::max(std::abs(op.y1), std::abs(op.y2)), 1'000'000) << prof;
+        }
+        // No scale, no curve; 1e300 m is a scale, but a grid denser than the box is left out.
+        EXPECT_EQ(page.lines_in(colours::red).empty(), !std::isfinite(prof) || prof <= -2.0) << prof;
+        EXPECT_EQ(page.text("2").text, "") << prof;
+    }
+    const std::pair<double, int> pixels[] = {{12.9, 12}, {-12.9, -12}, {1e300, 1'000'000}, {-inf, -1'000'000},
+                                             {std::numeric_limits<double>::quiet_NaN(), 0}};
+    for (const auto& [value, pixel] : pixels) EXPECT_EQ(to_pixel(value), pixel) << value;
+}
+
+TEST(PrintedGraph, VeryLongProfileDrawsNoMoreThanTheBoxIsWide) {
+    // 3 million samples swinging between 0 and 100 m (2042 / 102 pixels a metre): every
+    // column spans the swing, from the surface at the box's corner.
+    std::vector<unsigned> steps(3'000'000);
+    for (std::size_t k = 0; k < steps.size(); ++k) steps[k] = k % 2 ? 640 : 0;
+    const PrintedPage page(600, steps, 100.0);
+    const auto red = page.lines_in(colours::red);
+    EXPECT_LE(red.size(), 4u * (4328 - 472));
+    EXPECT_GE(red.size(), 4328u - 472 - 1);
+    const auto [top, bottom] =
+        std::minmax_element(red.begin(), red.end(), [](const Op& a, const Op& b) { return a.y2 < b.y2; });
+    EXPECT_EQ(std::pair(top->y2, bottom->y2), std::pair(4084, to_pixel(2042 / 102.0 * 100.0 + 4084)));
+    EXPECT_EQ((std::array{red[0].x1, red[0].y1, red[0].pen.width}), (std::array{472, 4084, 3}));
+    EXPECT_EQ(red.back().x2, to_pixel(3856.0 / 3'000'000 * 2'999'999 + 472));
+    EXPECT_TRUE(page.time_lines().empty()) << "200,000 grid lines would fill the box";
+
+    // A depth line every 2 m down to 102, the mean at 50 m.
+    std::vector<int> depth_ys;
+    for (const Op& op : page.lines_in(colours::black))
+        if (op.x1 == 472 && op.x2 == 4328 && op.y1 == op.y2 && op.y1 > 4084 && op.y1 < 6128) depth_ys.push_back(op.y1);
+    ASSERT_EQ(depth_ys.size(), 51u);
+    EXPECT_EQ(std::pair(depth_ys[0], depth_ys[50]), std::pair(to_pixel(2042 / 51.0 + 4084), 6126));
+    EXPECT_EQ(std::pair(page.text("102").text, page.text("104").text), std::pair(std::string("102"), std::string()));
+    const auto mean = page.lines_in(colours::green);
+    ASSERT_EQ(mean.size(), 1u);
+    EXPECT_EQ((std::array{mean[0].x1, mean[0].y1, mean[0].x2, mean[0].pen.width}),
+              (std::array{472, to_pixel(2042 / 102.0 * 50 + 4084), 4328, 3}));
+    EXPECT_EQ(mean[0].pen.style, PenStyle::dash_dot);
 }

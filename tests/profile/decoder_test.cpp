@@ -1,149 +1,91 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
-#include <string>
 
 #include "profile/profile_decoder.h"
 #include "support/profile_bytes.h"
 
 namespace {
 
-// A dive whose profile is `header` bytes of 0x11 followed by `body`.
-Timmersione dive_with_profile(int32_t computer, std::size_t header, const std::string& body) {
+constexpr double step = 0.15625;
+
+// The profile is `header` bytes of 0x11, then `body`; a `length` of 0 counts them all.
+Timmersione dive_with(int32_t computer, std::size_t header, const std::string& body, uint32_t length = 0) {
     Timmersione dive;
     dive.computer = computer;
     dive.profilo = std::string(header, '\x11') + body;
-    dive.lung_profilo = static_cast<uint32_t>(dive.profilo.size());
+    dive.lung_profilo = length ? length : static_cast<uint32_t>(dive.profilo.size());
     return dive;
 }
 
-// Groups of `group_length` bytes whose samples each read 0.625 m deeper than the last.
-std::string rising_groups(std::size_t groups, std::size_t group_length = 7) {
-    std::vector<ProfileSample> samples(groups * 3);
-    for (std::size_t k = 0; k < samples.size(); ++k) samples[k].depth = double(k + 1) * 4 * 0.15625;
-    return profile_bytes(samples, 0, group_length);
+DecodedProfile decoded(const Timmersione& dive) {
+    DecodedProfile p;
+    decode_profile(dive, p);
+    return p;
 }
 
-DecodedProfile decoded(const Timmersione& dive) {
-    DecodedProfile profile;
-    decode_profile(dive, profile);
-    return profile;
+// Groups whose samples each read 4 steps deeper than the last.
+std::string rising_groups(std::size_t groups, std::size_t group_length = 7) {
+    std::vector<ProfileSample> samples(groups * 3);
+    for (std::size_t k = 0; k < samples.size(); ++k) samples[k].depth = double(k + 1) * 4 * step;
+    return profile_bytes(samples, 0, group_length);
 }
 
 }  // namespace
 
-TEST(ProfileDecoder, FinalShortGroupYieldsItsWholePairs) {
-    const std::string ten_groups = rising_groups(10);
-    EXPECT_EQ(decoded(dive_with_profile(30, 22, ten_groups)).n, 30u);
-    EXPECT_EQ(decoded(dive_with_profile(30, 22, ten_groups + "\x01\x02")).n, 31u);
-    EXPECT_EQ(decoded(dive_with_profile(30, 22, ten_groups + "\x01\x02\x03")).n, 31u);
-    EXPECT_EQ(decoded(dive_with_profile(30, 22, ten_groups + "\x01\x02\x03\x04")).n, 32u);
-    EXPECT_EQ(decoded(dive_with_profile(30, 22, ten_groups + "\x01\x02\x03\x04\x05\x06")).n, 33u);
-
-    // The two samples of a 4-byte tail are each counted once in the sum.
-    const DecodedProfile p = decoded(dive_with_profile(30, 22, ten_groups + std::string("\x28\x00\x28\x00", 4)));
-    EXPECT_DOUBLE_EQ(p.depth[31], 40 * 4 * 0.15625);
-    EXPECT_DOUBLE_EQ(p.depth[32], 40 * 4 * 0.15625);
-    double sum = 0;
-    for (std::size_t k = 1; k <= p.n; ++k) sum += p.depth[k];
-    EXPECT_DOUBLE_EQ(p.sum, sum);
-}
-
-TEST(ProfileDecoder, HeaderAndGroupLengthFollowTheModel) {
-    // Model 164: 25 header bytes, 8-byte groups; the second group's first sample is at 33.
-    const DecodedProfile o2 = decoded(dive_with_profile(164, 25, rising_groups(2, 8)));
-    ASSERT_EQ(o2.n, 6u);
-    for (std::size_t k = 1; k <= 6; ++k) EXPECT_DOUBLE_EQ(o2.depth[k], k * 4 * 0.15625) << k;
-
-    for (int32_t nitrox : {244, 255}) {
-        const DecodedProfile p = decoded(dive_with_profile(nitrox, 24, rising_groups(1)));
-        ASSERT_EQ(p.n, 3u) << nitrox;
-        EXPECT_DOUBLE_EQ(p.depth[1], 4 * 0.15625) << nitrox;
+TEST(ProfileDecoder, HeaderGroupAndFinalShortGroupFollowTheModel) {
+    const std::tuple<int32_t, std::size_t, std::size_t> models[] = {{30, 22, 7}, {164, 25, 8}, {244, 24, 7}, {255, 24, 7}};
+    for (const auto& [computer, header, group] : models) {
+        const DecodedProfile p = decoded(dive_with(computer, header, rising_groups(2, group)));
+        ASSERT_EQ(p.n, 6u) << computer;
+        for (std::size_t k = 1; k <= 6; ++k) EXPECT_DOUBLE_EQ(p.depth[k], k * 4 * step) << computer;
     }
-    // With a 22-byte header the same bytes would put the header's 0x11 into sample 1.
-    EXPECT_DOUBLE_EQ(decoded(dive_with_profile(30, 24, rising_groups(1))).depth[1], 0x11 * 4 * 0.15625);
-    EXPECT_EQ(decoded(dive_with_profile(30, 22, "")).n, 0u);
-    EXPECT_EQ(decoded(dive_with_profile(30, 21, "")).n, 0u);
+    // A final short group yields the whole byte pairs among its first six bytes.
+    const std::pair<std::string, std::size_t> tails[] = {
+        {"\x01\x02", 31}, {"\x01\x02\x03", 31}, {"\x01\x02\x03\x04\x05\x06", 33}};
+    for (const auto& [tail, n] : tails) EXPECT_EQ(decoded(dive_with(30, 22, rising_groups(10) + tail)).n, n) << tail.size();
+    EXPECT_EQ(decoded(dive_with(30, 21, "")).n, 0u);
+    EXPECT_EQ(decoded(dive_with(30, 22, rising_groups(1), 100000)).n, 3u);  // a length beyond the bytes
 }
 
-TEST(ProfileDecoder, DepthBitsFlagsAndStoredZeros) {
-    const DecodedProfile p = decoded(dive_with_profile(30, 22, std::string("\x50\xC5\xFF\xFF\x00\x40\x00", 7)));
-    ASSERT_EQ(p.n, 3u);
-    EXPECT_DOUBLE_EQ(p.depth[0], 0.0);
-    EXPECT_EQ(p.flags[0], 0);
-    EXPECT_DOUBLE_EQ(p.depth[1], 50.46875);
-    EXPECT_EQ(p.flags[1], 0xC5);
-    EXPECT_DOUBLE_EQ(p.depth[2], 0.0);  // 0xFF is a stored zero
-    EXPECT_EQ(p.flags[2], 0);
-    EXPECT_DOUBLE_EQ(p.depth[3], 0.15625);
-    EXPECT_DOUBLE_EQ(sample_depth(0xFF, 0xFF), 0.0);
-    EXPECT_DOUBLE_EQ(sample_depth(0xFE, 0xC0), 1019 * 0.15625);
-}
-
-TEST(ProfileDecoder, LongProfilesKeepEverySampleAndTablesAreReused) {
-    const std::size_t groups = 9400;  // 28,200 samples, a full DataTrak profile
-    const Timmersione dive = dive_with_profile(30, 22, std::string(groups * 7, '\x02'));
-    DecodedProfile p;
-    decode_profile(dive, p);
-    ASSERT_EQ(p.n, groups * 3);
-    EXPECT_EQ(p.depth.size(), p.n + 1);
-    EXPECT_DOUBLE_EQ(p.depth[p.n], 8 * 0.15625);
-
+TEST(ProfileDecoder, DepthBitsFlagsStoredZerosAndTheSumInReusedTables) {
+    DecodedProfile p = decoded(dive_with(30, 22, std::string(9400 * 7, '\x02')));  // 28,200 samples
+    ASSERT_EQ(p.n, 28200u);
+    EXPECT_DOUBLE_EQ(p.depth[p.n], 8 * step);
     const double* storage = p.depth.data();
-    decode_profile(dive_with_profile(30, 22, rising_groups(3)), p);
-    EXPECT_EQ(p.n, 9u);
+    decode_profile(dive_with(30, 22, std::string("\x50\xC5\xFF\xFF\x00\x40\x00" "\x28\x00\x28\x00", 11)), p);
     EXPECT_EQ(p.depth.data(), storage);
-    EXPECT_DOUBLE_EQ(p.sum, 45 * 4 * 0.15625);
+    EXPECT_EQ(p.depth, (std::vector<double>{0.0, 50.46875, 0.0, step, 25.0, 25.0}));  // 0xFF is a stored zero
+    EXPECT_EQ(p.flags, (std::vector<uint8_t>{0, 0xC5, 0, 0x40, 0, 0}));
+    EXPECT_DOUBLE_EQ(p.sum, 50.46875 + step + 50.0);
+    EXPECT_DOUBLE_EQ(sample_depth(0xFE, 0xC0), 1019 * step);
 }
 
-TEST(ProfileDecoder, LengthFieldBeyondTheBytesReadsOnlyTheBytes) {
-    Timmersione dive = dive_with_profile(30, 22, rising_groups(1));
-    dive.lung_profilo = 100000;
-    EXPECT_EQ(decoded(dive).n, 3u);
-}
-
-TEST(ProfileTexts, MeanDepthIsCutNotRounded) {
-    DecodedProfile p;
-    p.n = 1;
-    p.sum = 12.3456;
-    EXPECT_EQ(mean_depth_text(p, '.'), "12.3");
-    p.sum = 9.87654;
-    EXPECT_EQ(mean_depth_text(p, '.'), "9.87");
-    EXPECT_EQ(mean_depth_text(p, ','), "9,87");
-    p.n = 0;
-    p.sum = 0;
-    EXPECT_EQ(mean_depth_text(p, '.'), "0");
-}
-
-TEST(ProfileTexts, ConsumptionAtTheSurfaceOrZeroWhenItCannotBeComputed) {
+TEST(ProfileTexts, MeanDepthAndConsumptionAreCutNotRounded) {
     const double inf = std::numeric_limits<double>::infinity();
-    struct Case {
-        int32_t litres;
-        double bar;
-        int32_t minutes;
-        std::size_t n;
-        double sum;
-        const char* text;
+    // Litres, bar, minutes, samples and their sum; the mean depth and consumption texts.
+    const std::tuple<int32_t, double, int32_t, std::size_t, double, const char*, const char*> cases[] = {
+        {12, 150.0, 50, 2, 20.0, "10", "18"}, {10, 100.0, 10, 2, 2 * 12.3456, "12.3", "44.7"},  // 44.84 from "12.3"
+        {12, 150.0, 50, 1, 9.87654, "9.87", "18.1"}, {12, 0.0, 50, 2, 20.0, "10", "0"},
+        {12, 150.0, 0, 3, 30.0, "10", "0"}, {12, 150.0, 40, 0, 0.0, "0", "0"}, {12, inf, 40, 3, 30.0, "10", "0"},
+        {12, std::nan(""), 40, 3, 30.0, "10", "0"},
+        {-1, 1.0, 40, 3, 30.0, "10", "5368"},  // litres are unsigned: 4294967295 / 40 / 2
     };
-    const Case cases[] = {
-        {12, 150.0, 50, 2, 20.0, "18"},            // mean 10 m, two atmospheres
-        {10, 100.0, 10, 2, 2 * 12.3456, "44.7"},   // the mean at full precision: 44.84 from its cut text
-        {12, 0.0, 50, 2, 20.0, "0"},
-        {12, 150.0, 0, 3, 30.0, "0"},              // no minutes
-        {12, 150.0, 40, 0, 0.0, "0"},              // no sample
-        {12, inf, 40, 3, 30.0, "0"},
-        {12, std::nan(""), 40, 3, 30.0, "0"},
-        {-1, 1.0, 40, 3, 30.0, "5368"},  // litres are unsigned: 4294967295 / 40 / 2
-    };
-    for (const Case& c : cases) {
+    for (const auto& [litres, bar, minutes, n, sum, mean, consumption] : cases) {
+        SCOPED_TRACE(testing::Message() << litres << " l, " << bar << " bar, " << minutes << " min, " << n);
         Timmersione dive;
-        dive.lbomb = c.litres;
-        dive.bar = c.bar;
-        dive.min_dur = c.minutes;
+        dive.lbomb = litres;
+        dive.min_dur = minutes;
+        dive.bar = bar;
         DecodedProfile p;
-        p.n = c.n;
-        p.sum = c.sum;
-        EXPECT_EQ(consumption_text(dive, p, '.'), c.text) << c.litres << " l, " << c.bar << " bar, " << c.minutes;
+        p.n = n;
+        p.sum = sum;
+        EXPECT_EQ(mean_depth_text(p, '.'), mean);
+        EXPECT_EQ(consumption_text(dive, p, '.'), consumption);
+        std::string with_comma = mean;
+        std::replace(with_comma.begin(), with_comma.end(), '.', ',');
+        EXPECT_EQ(mean_depth_text(p, ','), with_comma);
     }
 }
