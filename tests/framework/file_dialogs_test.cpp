@@ -1,19 +1,14 @@
 #include "framework/dialogs.h"
 #include "widget_tests.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 
-namespace {
-
 // Once Qt's next file dialog is up, notes its name box and filter, then cancels it or
 // accepts it with `choice` typed in.
-void answer_next(QString& seen, const QString& choice = {})
-{
+static void answer_next(QString& seen, const QString& choice = {}) {
     QTimer::singleShot(0, [&seen, choice] {
         auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_TRUE(d);
@@ -25,10 +20,7 @@ void answer_next(QString& seen, const QString& choice = {})
     });
 }
 
-} // namespace
-
-TEST(FileDialogs, OpenShowsPatternAndFilterElseTheFileChosenLast)
-{
+TEST(FileDialogs, OpenShowsPatternAndFilterElseTheFileChosenLast) {
     QTemporaryDir dir;
     const QString chosen = dir.filePath("diario.qvl");
     ASSERT_TRUE(QFile(chosen).open(QIODevice::WriteOnly));
@@ -48,8 +40,7 @@ TEST(FileDialogs, OpenShowsPatternAndFilterElseTheFileChosenLast)
     }
 }
 
-TEST(FileDialogs, SaveDialogsAddTheirExtension)
-{
+TEST(FileDialogs, SaveDialogsAddTheirExtension) {
     QTemporaryDir dir;
     QWidget parent;
     QtFileDialogs dialogs(&parent);

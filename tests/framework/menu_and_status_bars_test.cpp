@@ -2,17 +2,13 @@
 #include "framework/status_bar.h"
 #include "widget_tests.h"
 
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QSignalSpy>
-#include <QTest>
 #include <QVBoxLayout>
 
 // Ctrl+X is the menu's, not the focused field's "cut"; Ctrl+A still selects.
-TEST(MenuShortcutPriority, MenuShortcutWinsOverTextFields)
-{
+TEST(MenuShortcutPriority, MenuShortcutWinsOverTextFields) {
     QMainWindow main;
     QAction* exit = main.menuBar()->addMenu("&File")->addAction("Esci");
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -38,8 +34,7 @@ TEST(MenuShortcutPriority, MenuShortcutWinsOverTextFields)
 }
 
 // Panels wider together than the window, as on the graph tab.
-TEST(ModeStatusBar, PanelModeNeverWidensTheWindow)
-{
+TEST(ModeStatusBar, PanelModeNeverWidensTheWindow) {
     QMainWindow window;
     auto* bar = new ModeStatusBar({{"Uno:", 200, Qt::AlignLeft}, {"Due:", 160, Qt::AlignLeft},
                                    {"Tre:", 160, Qt::AlignHCenter}, {"Quattro:", 240, Qt::AlignLeft}},

@@ -1,23 +1,15 @@
 #include "framework/qt_translations.h"
 #include "widget_tests.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTranslator>
 
-namespace {
-
-QString cancel_text()
-{
-    QDialogButtonBox box(QDialogButtonBox::Cancel);
-    return box.button(QDialogButtonBox::Cancel)->text();
-}
-
-} // namespace
-
-TEST(QtTranslations, QtsOwnDialogsSpeakTheLanguageOfTheLocale)
-{
+TEST(QtTranslations, QtsOwnDialogsSpeakTheLanguageOfTheLocale) {
+    const auto cancel_text = [] {
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text();
+    };
     QTranslator* italian = install_qt_translations(*qApp, QLocale(QLocale::Italian, QLocale::Italy));
     ASSERT_TRUE(italian) << "Debian's qt6-translations-l10n is missing (scripts/setup installs it)";
     const QString translated = cancel_text();

@@ -1,15 +1,8 @@
 #include "framework/spin_field.h"
 #include "widget_tests.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QLineEdit>
-#include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
-#include <QVBoxLayout>
-
-namespace {
 
 using Kind = SpinField::Kind;
 
@@ -17,25 +10,19 @@ using Kind = SpinField::Kind;
 struct Window {
     QWidget widget;
     SpinField* field;
-    QLineEdit* other = new QLineEdit;
-    Window(Kind kind, double minimum, double maximum) : field(new SpinField(kind))
-    {
+    QLineEdit* other = new QLineEdit(&widget);
+    Window(Kind kind, double minimum, double maximum) : field(new SpinField(kind, &widget)) {
         field->setDecimalSeparator(',');
         field->setRange(minimum, maximum);
-        auto* layout = new QVBoxLayout(&widget);
-        layout->addWidget(field);
-        layout->addWidget(other);
+        other->move(0, 40);
         widget.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&widget));
         field->setFocus();
     }
 };
 
-} // namespace
-
 // Once the focus leaves, the field shows the value its text reads as, clamped.
-TEST(SpinField, TextSettlesToItsClampedValueWhenFocusLeaves)
-{
+TEST(SpinField, TextSettlesToItsClampedValueWhenFocusLeaves) {
     struct Case { Kind kind; double minimum, maximum; const char* text; double value; const char* after; };
     const Case cases[] = {{Kind::Decimal, -99, 99, "-150,5", -150.5, "-99"},
                           {Kind::Decimal, -99, 99, "12,50", 12.5, "12,50"},
@@ -53,8 +40,7 @@ TEST(SpinField, TextSettlesToItsClampedValueWhenFocusLeaves)
 }
 
 // The field's own context menu (to paste, say) is no leaving: the text being typed stays.
-TEST(SpinField, OwnContextMenuKeepsTheTextBeingTyped)
-{
+TEST(SpinField, OwnContextMenuKeepsTheTextBeingTyped) {
     Window w(Kind::Integer, 5, 59);
     w.field->fillText(QString());
     QString during = "menu never shown";
@@ -69,8 +55,7 @@ TEST(SpinField, OwnContextMenuKeepsTheTextBeingTyped)
     EXPECT_EQ(during, QString());
 }
 
-TEST(SpinField, FillIsCutAndStepsStopAtTheBound)
-{
+TEST(SpinField, FillIsCutAndStepsStopAtTheBound) {
     Window w(Kind::Integer, 0, 24);
     QSignalSpy spy(w.field, &SpinField::changedByUser);
     w.field->fill(23.7); // no change, and cut rather than rounded: the first step changes
@@ -84,8 +69,7 @@ TEST(SpinField, FillIsCutAndStepsStopAtTheBound)
 }
 
 // The length limit stops typing only: a longer filled text shows and may be shortened.
-TEST(SpinField, TypedLengthLimitOnlyStopsTyping)
-{
+TEST(SpinField, TypedLengthLimitOnlyStopsTyping) {
     Window w(Kind::Decimal, 0, 99);
     w.field->setMaxTypedLength(4);
     w.field->fillText(QString());

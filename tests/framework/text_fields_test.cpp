@@ -2,14 +2,10 @@
 #include "framework/text_fields.h"
 #include "widget_tests.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QSignalSpy>
-#include <QTest>
 
-TEST(Codec, RoundTripsEveryByteAndTellsWhatItCannotHold)
-{
+TEST(Codec, RoundTripsEveryByteAndTellsWhatItCannotHold) {
     std::string all;
     for (int b = 0; b < 256; ++b)
         all.push_back(char(b)); // the zero byte too
@@ -22,8 +18,7 @@ TEST(Codec, RoundTripsEveryByteAndTellsWhatItCannotHold)
 }
 
 // Typed keys, Enter and pasted text each take their own way into the memo.
-TEST(TextMemo, KeepsCrLfAndNoBreakSpacesAndRefusesTheRest)
-{
+TEST(TextMemo, KeepsCrLfAndNoBreakSpacesAndRefusesTheRest) {
     TextMemo memo;
     memo.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&memo));

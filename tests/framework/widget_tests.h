@@ -1,8 +1,13 @@
 #pragma once
 
-// The widget tests are GoogleTest cases run inside one QApplication (widgets_main.cpp).
+// The widget tests are GoogleTest cases run inside one QApplication (widgets_main.cpp),
+// driven through real events.
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QString>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <ostream>
 
