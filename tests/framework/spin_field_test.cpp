@@ -55,29 +55,27 @@ TEST(SpinField, OwnContextMenuKeepsTheTextBeingTyped) {
     EXPECT_EQ(during, QString());
 }
 
-TEST(SpinField, FillIsCutAndStepsStopAtTheBound) {
+// Steps stop at the bound; the length limit stops typing only: a longer filled text
+// shows and may be shortened.
+TEST(SpinField, StepsAndTypedLengthLimit) {
     Window w(Kind::Integer, 0, 24);
     QSignalSpy spy(w.field, &SpinField::changedByUser);
     w.field->fill(23.7); // no change, and cut rather than rounded: the first step changes
     w.field->stepBy(1);
     w.field->stepBy(1);
     EXPECT_EQ(w.field->text() + "|" + QString::number(spy.count()), "24|1");
+
     Window d(Kind::Decimal, 0, 99);
     d.field->fill(12.5);
     d.field->stepBy(-3);
     EXPECT_EQ(d.field->text(), "12,47");
-}
-
-// The length limit stops typing only: a longer filled text shows and may be shortened.
-TEST(SpinField, TypedLengthLimitOnlyStopsTyping) {
-    Window w(Kind::Decimal, 0, 99);
-    w.field->setMaxTypedLength(4);
-    w.field->fillText(QString());
-    QTest::keyClicks(w.field, "12,345");
-    EXPECT_EQ(w.field->text(), "12,3");
-    w.field->fill(12.345);
-    w.field->edit()->end(false);
-    QTest::keyClick(w.field, Qt::Key_Backspace);
-    QTest::keyClicks(w.field, "9");
-    EXPECT_EQ(w.field->text(), "12,34");
+    d.field->setMaxTypedLength(4);
+    d.field->fillText(QString());
+    QTest::keyClicks(d.field, "12,345");
+    EXPECT_EQ(d.field->text(), "12,3");
+    d.field->fill(12.345);
+    d.field->edit()->end(false);
+    QTest::keyClick(d.field, Qt::Key_Backspace);
+    QTest::keyClicks(d.field, "9");
+    EXPECT_EQ(d.field->text(), "12,34");
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <array>
 #include <limits>
 #include <numeric>
 
@@ -44,11 +44,10 @@ TEST(Flags, BitsWithoutARowCountNowhere) {
     d.gas = 0x7F;
     d.att_bit2 = ~0x1F;
     const Statistics s = count_statistics(lb);
-    for (std::size_t c = 0; c < category_count; ++c) {
-        const bool expected = c == std::size_t(Category::depth_0_10) || c == std::size_t(Category::scr) ||
-                              c == std::size_t(Category::nitrox);
-        EXPECT_EQ(s.count[c], expected ? 1u : 0u) << "row " << c;
-    }
+    std::array<uint64_t, category_count> expected{};
+    expected[std::size_t(Category::depth_0_10)] = expected[std::size_t(Category::scr)] =
+        expected[std::size_t(Category::nitrox)] = 1;
+    EXPECT_EQ(s.count, expected);
 }
 
 // More dives than a byte lane holds, every flag set on each, and a selection of them.
