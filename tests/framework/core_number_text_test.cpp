@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(FormatGeneral, FifteenSignificantDigitsShortestFormReadBackAlike)
-{
+TEST(FormatGeneral, FifteenSignificantDigitsShortestFormReadBackAlike) {
     const std::pair<double, const char*> cases[] = {
         {12.5, "12,5"}, {-99.0, "-99"}, {0.1 + 0.2, "0,3"}, {-0.0, "0"}, {1.0 / 3.0, "0,333333333333333"},
         {0.0001, "0,0001"}, {1e-5, "1e-05"}, {123456789012345.0, "123456789012345"},
@@ -18,8 +17,7 @@ TEST(FormatGeneral, FifteenSignificantDigitsShortestFormReadBackAlike)
     EXPECT_EQ(format_general(12.5, '.'), "12.5");
 }
 
-TEST(ParseNumber, AcceptedAndRejectedForms)
-{
+TEST(ParseNumber, AcceptedAndRejectedForms) {
     EXPECT_EQ(parse_number("  -3,25 ", ','), -3.25);
     EXPECT_EQ(parse_number(",5", ','), 0.5);
     EXPECT_EQ(parse_number("+7,", ','), 7.0);
@@ -28,8 +26,7 @@ TEST(ParseNumber, AcceptedAndRejectedForms)
         EXPECT_FALSE(parse_number(text, ',').has_value()) << '"' << text << '"';
 }
 
-TEST(WholeNumbers, ParseWholeAllowsBlanksAroundToIntegerOnlyLeading)
-{
+TEST(WholeNumbers, ParseWholeAllowsBlanksAroundToIntegerOnlyLeading) {
     EXPECT_EQ(parse_whole(" -2147483648 "), -2147483647 - 1);
     for (const char* text : {"2147483648", "12,5", "", "+"})
         EXPECT_FALSE(parse_whole(text)) << text;

@@ -20,7 +20,7 @@ static void answer_next(QString& seen, const QString& choice = {}) {
     });
 }
 
-TEST(FileDialogs, OpenShowsPatternAndFilterElseTheFileChosenLast) {
+TEST(FileDialogs, OpenKeepsPatternOrLastFileAndSaveAddsTheExtension) {
     QTemporaryDir dir;
     const QString chosen = dir.filePath("diario.qvl");
     ASSERT_TRUE(QFile(chosen).open(QIODevice::WriteOnly));
@@ -38,14 +38,8 @@ TEST(FileDialogs, OpenShowsPatternAndFilterElseTheFileChosenLast) {
         EXPECT_FALSE(dialogs.apri(1, QString()));
         EXPECT_EQ(seen, "diario.qvl|Quorvel Logbook (*.qvl)");
     }
-}
 
-TEST(FileDialogs, SaveDialogsAddTheirExtension) {
-    QTemporaryDir dir;
-    QWidget parent;
-    QtFileDialogs dialogs(&parent);
-    QString seen;
-    answer_next(seen, dir.filePath("nuovo"));
+    answer_next(seen, dir.filePath("nuovo")); // save dialogs add their extension
     EXPECT_EQ(dialogs.salva().value_or(QString()), dir.filePath("nuovo.qvl"));
     answer_next(seen, dir.filePath("diario"));
     EXPECT_EQ(dialogs.esporta("Esporta in CSV", "CSV (*.csv)", "csv").value_or(QString()), dir.filePath("diario.csv"));

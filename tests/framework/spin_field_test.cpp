@@ -14,7 +14,6 @@ struct Window {
     Window(Kind kind, double minimum, double maximum) : field(new SpinField(kind, &widget)) {
         field->setDecimalSeparator(',');
         field->setRange(minimum, maximum);
-        other->move(0, 40);
         widget.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&widget));
         field->setFocus();

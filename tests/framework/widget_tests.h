@@ -6,10 +6,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QString>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <ostream>
 
 // Failures show texts as text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
