@@ -3,15 +3,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(FormatGeneral, FifteenSignificantDigitsShortestFormChosenSeparator)
-{
+TEST(FormatGeneral, FifteenSignificantDigitsShortestFormReadBackAlike) {
     const std::pair<double, const char*> cases[] = {
-        {12.5, "12,5"}, {15.0, "15"}, {-99.0, "-99"}, {0.1 + 0.2, "0,3"}, {-0.0, "0"},
-        {1.0 / 3.0, "0,333333333333333"}, {0.0001, "0,0001"}, {1e-5, "1e-05"},
-        {123456789012345.0, "123456789012345"}, {123456789012345678.0, "1,23456789012346e+17"}};
+        {12.5, "12,5"}, {-99.0, "-99"}, {0.1 + 0.2, "0,3"}, {-0.0, "0"}, {1.0 / 3.0, "0,333333333333333"},
+        {0.0001, "0,0001"}, {1e-5, "1e-05"}, {123456789012345.0, "123456789012345"},
+        {123456789012345678.0, "1,23456789012346e+17"}};
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(format_general(value, ','), text) << value;
-        // What is written reads back as the same text.
         const auto back = parse_number(text, ',');
         ASSERT_TRUE(back.has_value()) << text;
         EXPECT_EQ(format_general(*back, ','), text);
@@ -19,43 +17,21 @@ TEST(FormatGeneral, FifteenSignificantDigitsShortestFormChosenSeparator)
     EXPECT_EQ(format_general(12.5, '.'), "12.5");
 }
 
-TEST(ParseNumber, AcceptedAndRejectedForms)
-{
+TEST(ParseNumber, AcceptedAndRejectedForms) {
     EXPECT_EQ(parse_number("  -3,25 ", ','), -3.25);
-    EXPECT_EQ(parse_number("+4", ','), 4.0);
     EXPECT_EQ(parse_number(",5", ','), 0.5);
-    EXPECT_EQ(parse_number("7,", ','), 7.0);
+    EXPECT_EQ(parse_number("+7,", ','), 7.0);
     EXPECT_EQ(parse_number("1E2", '.'), 100.0);
-    for (const char* text : {"", "   ", "-", ",", "12.5", "1,2,3", "12a", "a12", "1e", "1e+",
-                             "inf", "nan", "1 2", "--1", "1e999"})
+    for (const char* text : {"", "-", ",", "12.5", "1,2,3", "12a", "1e+", "inf", "nan", "1 2", "--1", "1e999"})
         EXPECT_FALSE(parse_number(text, ',').has_value()) << '"' << text << '"';
 }
 
-TEST(WholeNumbers, ParseWholeAllowsBlanksAroundToIntegerOnlyLeading)
-{
-    EXPECT_EQ(parse_whole(" 30 "), 30);
-    EXPECT_EQ(parse_whole("2147483647"), 2147483647);
-    EXPECT_EQ(parse_whole("-2147483648"), -2147483647 - 1);
+TEST(WholeNumbers, ParseWholeAllowsBlanksAroundToIntegerOnlyLeading) {
+    EXPECT_EQ(parse_whole(" -2147483648 "), -2147483647 - 1);
     for (const char* text : {"2147483648", "12,5", "", "+"})
         EXPECT_FALSE(parse_whole(text)) << text;
 
     EXPECT_EQ(to_integer("  -7"), -7);
-    EXPECT_EQ(to_integer("007"), 7);
-    for (const char* text : {"", "  ", "5 ", "1a", "1.0", "99999999999"}) {
-        try {
-            to_integer(text);
-            ADD_FAILURE() << "accepted \"" << text << '"';
-        } catch (const InvalidInteger& e) {
-            EXPECT_EQ(e.what(), "'" + std::string(text) + "' is not a valid integer value");
-        }
-    }
-}
-
-TEST(NumberTexts, UnsignedAndTruncation)
-{
-    EXPECT_EQ(unsigned_text(-1), "4294967295");
-    EXPECT_EQ(unsigned_text(42), "42");
-    EXPECT_EQ(truncate_text("12,3456", 4), "12,3");
-    EXPECT_EQ(truncate_text("19,99", 2), "19");
-    EXPECT_EQ(truncate_text("5", 4), "5");
+    for (const char* text : {"", "5 ", "1a", "99999999999"})
+        EXPECT_THROW(to_integer(text), InvalidInteger) << '"' << text << '"';
 }
