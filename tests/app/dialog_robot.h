@@ -1,29 +1,27 @@
 #pragma once
 
 // Stands in for the user while the real start-up runs its event loop: answers each
-// modal dialog as it opens, in order, then looks at the main window once it is up
-// with no dialog open, and closes it.
+// modal dialog as it opens, in order, then notes what the main window shows once it
+// is up with no dialog open, and closes it.
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <deque>
-#include <functional>
 
 #include "mainwindow/TMainForm.h"
 
 class DialogRobot : public QObject {
 public:
-    // What a dialog showed: a message box's text, a file dialog's title.
-    QStringList seen;
-    // Answers for the file dialogs in order: a path to choose, or empty to cancel.
-    std::deque<QString> file_answers;
-    // Runs once when the main window is shown and no dialog is open.
-    std::function<void(TMainForm&)> inspect;
+    QStringList seen;                  // a message box's text, a file dialog's title
+    std::deque<QString> file_answers;  // for the file dialogs in order: a path, or empty to cancel
+    QString caption;                   // what the main window showed
+    uint32_t dives = 0;
+    std::string first_posto;
     bool gave_up = false;
 
     DialogRobot() {
@@ -38,9 +36,10 @@ private:
             answer(modal);
         } else if (gave_up) {
             QCoreApplication::exit(3);
-        } else if (MainForm && MainForm->isVisible() && !inspected_) {
-            inspected_ = true;
-            if (inspect) inspect(*MainForm);
+        } else if (MainForm && MainForm->isVisible() && caption.isEmpty()) {
+            caption = MainForm->windowTitle();
+            dives = MainForm->logbook().num_imm;
+            first_posto = dives ? MainForm->logbook().immersioni[0].posto : "";
             // The close runs Save As, one more file answer; queued, since a timer
             // does not fire again while its own handler waits in a dialog.
             QMetaObject::invokeMethod(MainForm, &QWidget::close, Qt::QueuedConnection);
@@ -48,28 +47,21 @@ private:
     }
 
     void answer(QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen << box->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-            seen << files->windowTitle();
-            const QString path = file_answers.empty() || gave_up ? QString() : file_answers.front();
-            if (!file_answers.empty()) file_answers.pop_front();
-            if (path.isEmpty()) {
-                QTest::keyClick(files, Qt::Key_Escape);
-            } else {
-                // Typing a whole path makes the dialog wander the folders as it goes.
-                files->selectFile(path);
-                auto* buttons = files->findChild<QDialogButtonBox*>("buttonBox");
-                QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
-            }
+        auto* files = qobject_cast<QFileDialog*>(modal);
+        seen << (files ? files->windowTitle() : modal->property("text").toString());
+        const QString path = !files || file_answers.empty() || gave_up ? QString() : file_answers.front();
+        if (files && !file_answers.empty()) file_answers.pop_front();
+        if (path.isEmpty()) {
+            QTest::keyClick(modal, files ? Qt::Key_Escape : Qt::Key_Return);
+            modal->close();  // a dialog nobody expected
         } else {
-            seen << "unexpected " + QString(modal->metaObject()->className());
-            modal->close();
+            // Typing a whole path makes the dialog wander the folders as it goes.
+            files->selectFile(path);
+            auto* buttons = files->findChild<QDialogButtonBox*>("buttonBox");
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
         }
     }
 
     QTimer timer_;
     int ticks_ = 0;
-    bool inspected_ = false;
 };
