@@ -1,17 +1,75 @@
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
+#include <deque>
 
 #include "app/command_line.h"
 #include "app/startup.h"
-#include "dialog_robot.h"
 #include "framework/error_box.h"
 #include "import_writers.h"
 #include "logbook/count_peek.h"
+#include "mainwindow/TMainForm.h"
 #include "temp_dir.h"
 
 namespace {
 
 QString q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+// Stands in for the user while the real start-up runs its event loop: answers each
+// modal dialog as it opens, in order, then notes what the main window shows once it
+// is up with no dialog open, and closes it.
+class DialogRobot : public QObject {
+public:
+    QStringList seen;                  // a message box's text, a file dialog's title
+    std::deque<QString> file_answers;  // for the file dialogs in order: a path, or empty to cancel
+    QString shown;                     // the main window's caption, dive count and first place
+    bool gave_up = false;
+
+    DialogRobot() {
+        connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+        timer_.start(5);
+    }
+
+private:
+    void tick() {
+        if (++ticks_ > 2000) gave_up = true;  // ten seconds: something waits for an answer we lack
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            answer(modal);
+        } else if (gave_up) {
+            QCoreApplication::exit(3);
+        } else if (MainForm && MainForm->isVisible() && shown.isEmpty()) {
+            const Clogbook& lb = MainForm->logbook();
+            shown = QString("%1 | %2 | %3")
+                        .arg(MainForm->windowTitle())
+                        .arg(lb.num_imm)
+                        .arg(QString::fromStdString(lb.num_imm ? lb.immersioni[0].posto : ""));
+            // The close runs Save As, one more file answer; queued, since a timer
+            // does not fire again while its own handler waits in a dialog.
+            QMetaObject::invokeMethod(MainForm, &QWidget::close, Qt::QueuedConnection);
+        }
+    }
+
+    void answer(QWidget* modal) {
+        auto* files = qobject_cast<QFileDialog*>(modal);
+        seen << (files ? files->windowTitle() : modal->property("text").toString());
+        const QString path = !files || file_answers.empty() || gave_up ? QString() : file_answers.front();
+        if (files && !file_answers.empty()) file_answers.pop_front();
+        if (path.isEmpty()) {
+            QTest::keyClick(modal, files ? Qt::Key_Escape : Qt::Key_Return);
+            modal->close();  // a dialog nobody expected
+        } else {
+            // Typing a whole path makes the dialog wander the folders as it goes.
+            files->selectFile(path);
+            auto* buttons = files->findChild<QDialogButtonBox*>("buttonBox");
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
+        }
+    }
+
+    QTimer timer_;
+    int ticks_ = 0;
+};
 
 }  // namespace
 
@@ -29,19 +87,17 @@ private slots:
         DataTrakDive dive;
         dive.posto = "Capo Noli";
         write_bytes(dir / "download.LOG", datatrak_bytes({}, {dive, dive}));
-        const QString save = "Salva in formato Quorvel", untitled = "Quorvel >>> untitled.qvl";
+        const QString save = "Salva in formato Quorvel", untitled = "Quorvel >>> untitled.qvl | 1 | ";
         const struct {
             QStringList arguments;
             std::deque<QString> file_answers;  // the closing Save As is cancelled
-            QString seen, caption;
-            uint32_t dives;
-            std::string first_posto;
+            QString seen, shown;
         } cases[] = {
-            {{"mare.qvl"}, {""}, save, "Quorvel >>> " + q(dir / "mare.qvl"), 2, "Portofino"},
-            {{"download.LOG"}, {q(dir / "saved.qvl"), ""}, save + " | " + save, "Quorvel >>> " + q(dir / "saved.qvl"),
-             2, "Capo Noli"},
-            {{}, {""}, save, untitled, 1, ""},
-            {{"missing.qvl"}, {""}, "Cannot open file " + q(dir / "missing.qvl") + " | " + save, untitled, 1, ""},
+            {{"mare.qvl"}, {""}, save, "Quorvel >>> " + q(dir / "mare.qvl") + " | 2 | Portofino"},
+            {{"download.LOG"}, {q(dir / "saved.qvl"), ""}, save + " | " + save,
+             "Quorvel >>> " + q(dir / "saved.qvl") + " | 2 | Capo Noli"},
+            {{}, {""}, save, untitled},
+            {{"missing.qvl"}, {""}, "Cannot open file " + q(dir / "missing.qvl") + " | " + save, untitled},
         };
         const QString before = QDir::currentPath();
         QDir::setCurrent(q(dir.path()));
@@ -51,9 +107,7 @@ private slots:
             QCOMPARE(avvia(QStringList{"quorvel"} + c.arguments), 0);
             QVERIFY(!robot.gave_up);
             QCOMPARE(robot.seen.join(" | "), c.seen);
-            QCOMPARE(robot.caption, c.caption);
-            QCOMPARE(robot.dives, c.dives);
-            QCOMPARE(robot.first_posto, c.first_posto);
+            QCOMPARE(robot.shown, c.shown);
         }
         QDir::setCurrent(before);
         QCOMPARE(peek_native_count(dir / "saved.qvl"), 2u);
@@ -81,12 +135,8 @@ private slots:
 
     void commandLineWords() {
         // After "--" a name that starts with a dash is a file; help wins over a file.
-        const CommandLine dashed = parse_command_line({"--", "-a.qvl"});
-        QCOMPARE(dashed.kind, CommandLine::Kind::Start);
-        QCOMPARE(dashed.logbook, QDir::currentPath() + "/-a.qvl");
-        QCOMPARE(parse_command_line({"/x/../y/b.qvl"}).logbook, QString("/y/b.qvl"));
+        QCOMPARE(parse_command_line({"--", "-a.qvl"}).logbook, QDir::currentPath() + "/-a.qvl");
         QCOMPARE(parse_command_line({"a.qvl", "-h"}).kind, CommandLine::Kind::Help);
-        QCOMPARE(parse_command_line({"-"}).kind, CommandLine::Kind::Wrong);
         QCOMPARE(parse_command_line({""}).kind, CommandLine::Kind::Wrong);
     }
 };

@@ -14,20 +14,21 @@ TEST(DamagedFiles, FailWithoutReadingPastTheEnd) {
     dive.commenti = "Nota";
     dive.profilo = "\x01\x02";
     const std::string datatrak = datatrak_bytes({}, {dive, dive});
-    const struct {
-        const char* format;
+    // length_byte: in a string length of the first dive, to be enlarged.
+    struct Format {
+        const char* name;
         std::string good;
-        uint64_t fixed_size;
-        size_t length_byte;  // in a string length of the first dive, to be enlarged
+        uint64_t fixed_size, length_byte;
         Peek peek;
         Reader read;
-    } formats[] = {
+    };
+    const Format formats[] = {
         {"native", native, 40 + 2 * 160, 40 + 136 + 3, peek_native_count, &Clogbook::Leggi},
         {"1.0", v10_from_native(native), 4 + 2 * 136, 4 + 128 + 3, peek_v10_count, &Clogbook::Leggi_V10},
         {"DataTrak", datatrak, 12 + 2 * 52, datatrak.find("Nota") - 1, peek_datatrak_count, &Clogbook::Leggi_DataTrak},
     };
     for (const auto& f : formats) {
-        SCOPED_TRACE(f.format);
+        SCOPED_TRACE(f.name);
         for (const auto& unreadable : {dir / "missing", dir.path()}) {
             EXPECT_THROW(f.peek(unreadable), CannotOpenFile);
             Clogbook one(1);

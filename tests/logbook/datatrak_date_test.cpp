@@ -2,16 +2,12 @@
 
 #include "logbook/datatrak_date.h"
 
-std::ostream& operator<<(std::ostream& os, const CalendarDate& d) {
-    return os << d.giorno << '/' << d.mese << '/' << d.anno;
-}
-
 TEST(DataTrakDate, EveryThreeByteCountAndNoOverflow) {
     // Every three-byte count, against a calendar that only knows the next day.
     CalendarDate d{1, 1, 1600};
     for (uint32_t n = 0; n <= 0xFFFFFF; ++n) {
         if (date_after_1600(n) != d) {
-            ADD_FAILURE() << "N = " << n << ": " << date_after_1600(n) << " instead of " << d;
+            ADD_FAILURE() << "N = " << n << " is not " << d.giorno << '/' << d.mese << '/' << d.anno;
             return;
         }
         const bool leap = (d.anno % 4 == 0 && d.anno % 100 != 0) || d.anno % 400 == 0;
@@ -25,5 +21,5 @@ TEST(DataTrakDate, EveryThreeByteCountAndNoOverflow) {
     const uint32_t cycles = 0xFFFFFFFFu / 146097;
     CalendarDate early = date_after_1600(0xFFFFFFFFu - cycles * 146097);
     early.anno += int32_t(cycles) * 400;
-    EXPECT_EQ(date_after_1600(0xFFFFFFFFu), early);
+    EXPECT_TRUE(date_after_1600(0xFFFFFFFFu) == early);
 }

@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "framework/core/errors.h"
 #include "logbook/Clogbook.h"
@@ -49,23 +47,6 @@ inline void set_dive(Clogbook& log, uint32_t i, const Key& k, const std::string&
     log.set_data(k[0], k[1], k[2]);
     log.set_orario(k[3], k[4]);
     log.set_posto(place);
-}
-
-// One dive per entry, named by its place.
-inline Clogbook dated(std::initializer_list<std::pair<Key, std::string>> dives) {
-    Clogbook log(uint32_t(dives.size()));
-    uint32_t i = 0;
-    for (const auto& [k, place] : dives) set_dive(log, i++, k, place);
-    log.corrente = 0;
-    return log;
-}
-
-using Places = std::vector<std::string>;
-
-inline Places places(const Clogbook& log) {
-    Places out;
-    for (const Timmersione& d : log.immersioni) out.push_back(d.posto);
-    return out;
 }
 
 using Peek = uint32_t (*)(const std::filesystem::path&);

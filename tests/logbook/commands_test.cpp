@@ -1,9 +1,10 @@
 #include <cstring>
 
 #include "logbook/dive_set.h"
+#include "logbook/merge.h"
 #include "logbook_files.h"
 
-TEST(DiveSet, AppendAndDeleteKeepTheHeaderAndRenumber) {
+TEST(Commands, AppendDeleteAndMergeKeepTheFirstHeaderAndRenumber) {
     const Clogbook lb = sample_logbook(5);
     auto appended = with_dive_appended(lb);
     EXPECT_EQ(appended->corrente, 5u);
@@ -26,7 +27,12 @@ TEST(DiveSet, AppendAndDeleteKeepTheHeaderAndRenumber) {
             EXPECT_EQ(r->immersioni[i], expected);
         }
     }
-    for (const auto& r : {with_dive_appended(lb), without_dives(lb, {true})}) {
+    // Merged with a dive of a negative year, which counts as a huge one and goes last.
+    Clogbook other(1);
+    set_dive(other, 0, {1, 1, -1, 0, 0}, "last");
+    other.set_seriale(9, 9, 9, 9);
+    EXPECT_EQ(unisci_logbook(lb, other, true)->immersioni.at(5).posto, "last");
+    for (const auto& r : {with_dive_appended(lb), without_dives(lb, {true}), unisci_logbook(lb, other, true)}) {
         EXPECT_EQ(r->base_num, 99);
         EXPECT_EQ(0, std::memcmp(r->seriale, lb.seriale, sizeof lb.seriale));
         EXPECT_EQ(0, std::memcmp(r->seriale2, lb.seriale2, sizeof lb.seriale2));
