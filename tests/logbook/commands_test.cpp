@@ -1,8 +1,10 @@
+#include <climits>
 #include <cstring>
 
 #include "logbook/dive_set.h"
 #include "logbook/merge.h"
 #include "logbook_files.h"
+#include "support/import_writers.h"
 
 TEST(Commands, AppendDeleteAndMergeKeepTheFirstHeaderAndRenumber) {
     const Clogbook lb = sample_logbook(5);
@@ -29,7 +31,8 @@ TEST(Commands, AppendDeleteAndMergeKeepTheFirstHeaderAndRenumber) {
     }
     // Merged with a dive of a negative year, which counts as a huge one and goes last.
     Clogbook other(1);
-    set_dive(other, 0, {1, 1, -1, 0, 0}, "last");
+    other.set_data(1, 1, -1);
+    other.set_posto("last");
     other.set_seriale(9, 9, 9, 9);
     EXPECT_EQ(unisci_logbook(lb, other, true)->immersioni.at(5).posto, "last");
     for (const auto& r : {with_dive_appended(lb), without_dives(lb, {true}), unisci_logbook(lb, other, true)}) {
@@ -37,4 +40,30 @@ TEST(Commands, AppendDeleteAndMergeKeepTheFirstHeaderAndRenumber) {
         EXPECT_EQ(0, std::memcmp(r->seriale, lb.seriale, sizeof lb.seriale));
         EXPECT_EQ(0, std::memcmp(r->seriale2, lb.seriale2, sizeof lb.seriale2));
     }
+}
+
+// Dive numbers are 32-bit and wrap around: the list shows them unsigned, the editor
+// signed, and a file may hold any base_num. Each numbering must wrap instead of
+// overflowing (undefined behaviour, caught by the sanitizer build).
+TEST(Commands, DiveNumbersWrapAround) {
+    TempDir dir;
+    auto expect_wrapped = [](const Clogbook& lb, const char* step) {
+        EXPECT_EQ(lb.immersioni.at(0).nimm, INT32_MAX) << step;
+        EXPECT_EQ(lb.immersioni.at(1).nimm, INT32_MIN) << step;
+    };
+    Clogbook log(2);
+    log.base_num = INT32_MAX - 1;
+    log.Ordina();
+    expect_wrapped(log, "Ordina");
+    expect_wrapped(*unisci_logbook(log, log, false), "merge");
+    log.Scrivi(dir / "log.qvl");
+    expect_wrapped(read_file(dir / "log.qvl"), "Leggi");
+    DataTrakDive first, second;
+    first.nimm = 1;  // the file's numbers are added to the base
+    second.nimm = 2;
+    write_bytes(dir / "in.log", datatrak_bytes({}, {first, second}));
+    Clogbook imported(2);
+    imported.base_num = INT32_MAX - 1;
+    imported.Leggi_DataTrak(dir / "in.log");
+    expect_wrapped(imported, "Leggi_DataTrak");
 }

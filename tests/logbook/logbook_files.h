@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "framework/core/errors.h"
 #include "logbook/Clogbook.h"
 #include "logbook/count_peek.h"
@@ -38,15 +36,6 @@ inline Clogbook sample_logbook(uint32_t n) {
     }
     log.corrente = 0;
     return log;
-}
-
-using Key = std::array<int32_t, 5>;  // day, month, year, hour, minute
-
-inline void set_dive(Clogbook& log, uint32_t i, const Key& k, const std::string& place) {
-    log.corrente = i;
-    log.set_data(k[0], k[1], k[2]);
-    log.set_orario(k[3], k[4]);
-    log.set_posto(place);
 }
 
 using Peek = uint32_t (*)(const std::filesystem::path&);

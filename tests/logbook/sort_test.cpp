@@ -1,5 +1,4 @@
 #include <random>
-#include <set>
 #include <tuple>
 
 #include "logbook_files.h"
@@ -17,19 +16,18 @@ TEST(Ordina, AscendingUnsignedKeysEqualOnesInReverseNoneLost) {
         // and 256, which no longer fit a byte.
         const int32_t years[] = {1998, 9999, -1}, first_month = n % 2 ? 255 : 1;
         Clogbook log(n);
-        for (uint32_t i = 0; i < n; ++i)
-            set_dive(log, i, {int32_t(1 + rng() % 3), int32_t(first_month + rng() % 2), years[rng() % 3],
-                              int32_t(rng() % 2), int32_t(rng() % 2)}, std::to_string(i));
+        for (log.corrente = 0; log.corrente < n; ++log.corrente) {
+            log.set_data(int32_t(1 + rng() % 3), int32_t(first_month + rng() % 2), years[rng() % 3]);
+            log.set_orario(int32_t(rng() % 2), int32_t(rng() % 2));
+            log.set_posto(std::to_string(log.corrente));
+        }
         log.Ordina();
-        std::set<std::string> kept;
-        for (uint32_t i = 0; i < n; ++i) {
-            const Timmersione& d = log.immersioni[i];
-            kept.insert(d.posto);
-            if (i == 0) continue;
-            const Timmersione& before = log.immersioni[i - 1];
+        // Strictly descending positions among equal keys also mean that no dive is
+        // there twice, so none is lost.
+        for (uint32_t i = 1; i < n; ++i) {
+            const Timmersione &before = log.immersioni[i - 1], &d = log.immersioni[i];
             EXPECT_TRUE(key(before) < key(d) || (key(before) == key(d) && std::stoi(before.posto) > std::stoi(d.posto)))
                 << "size " << n << ", position " << i;
         }
-        EXPECT_EQ(kept.size(), n);
     }
 }
