@@ -21,5 +21,5 @@ TEST(DataTrakDate, EveryThreeByteCountAndNoOverflow) {
     const uint32_t cycles = 0xFFFFFFFFu / 146097;
     CalendarDate early = date_after_1600(0xFFFFFFFFu - cycles * 146097);
     early.anno += int32_t(cycles) * 400;
-    EXPECT_TRUE(date_after_1600(0xFFFFFFFFu) == early);
+    EXPECT_EQ(date_after_1600(0xFFFFFFFFu), early);
 }

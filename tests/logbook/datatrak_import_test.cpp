@@ -11,15 +11,6 @@ Clogbook import_file(const std::string& bytes) {
     return read_file(dir / "in.log", peek_datatrak_count, &Clogbook::Leggi_DataTrak);
 }
 
-// A file whose single dive has `value` in every raw 2-byte field, empty strings
-// and classes of 0 ("none").
-Timmersione with_every_raw_field(uint16_t value) {
-    DataTrakDive d;
-    d.alt = d.meteo = d.muta = 0;
-    d.minuti_inizio = d.intervallo = d.t_aria = d.lbomb = d.prof = d.durata = d.t_acqua = d.bar = d.nimm = value;
-    return import_file(datatrak_bytes({}, {d})).immersioni.at(0);
-}
-
 }  // namespace
 
 TEST(DataTrakImport, EveryFieldIsConverted) {
@@ -49,10 +40,16 @@ TEST(DataTrakImport, EveryFieldIsConverted) {
 }
 
 TEST(DataTrakImport, RawValuesOf32766AndAboveReadAsZero) {
+    // A dive with the value in every raw 2-byte field, empty strings and classes of 0 ("none").
     Timmersione zero;
     zero.alt = zero.meteo = zero.muta = -1;
     zero.giorno = zero.mese = 1, zero.anno = 1600;  // day count 0
-    for (uint16_t none : {uint16_t(32766), uint16_t(0xFFFF)}) EXPECT_EQ(with_every_raw_field(none), zero) << none;
+    for (uint16_t none : {uint16_t(32766), uint16_t(0xFFFF)}) {
+        DataTrakDive d;
+        d.alt = d.meteo = d.muta = 0;
+        d.minuti_inizio = d.intervallo = d.t_aria = d.lbomb = d.prof = d.durata = d.t_acqua = d.bar = d.nimm = none;
+        EXPECT_EQ(import_file(datatrak_bytes({}, {d})).immersioni.at(0), zero) << none;
+    }
 
     // Neither the profile length nor the dive count is a raw value.
     DataTrakDive d;
