@@ -92,27 +92,24 @@ TEST(ProfileGraph, DepthGridDownToTheBottomEdgeOfAnyUsableScale) {
 }
 
 TEST(ProfileGraph, LanesAndCurveShowTheLeftSamplesFlags) {
-    // Sample 1 DECO and UP (0x80 and 0x40 are depth bits), sample 2 TX alone.
-    const DecodedProfile p = profile_of({50.46875, 5.0, 1.0, 0.5}, {0xC5, 0x20, 0x00, 0x00});
-    const Drawn d(p, 60.0);
-    const int x1 = 171, x2 = 342, x3 = 513;  // 684 / 4 * t
-    using Spans = std::vector<std::pair<int, int>>;
-    const auto lane = [&](Pen pen, int above_bottom) {
-        Spans spans;
-        for (const Op& op : d.lines([&](const Op& op) { return op.pen == pen && op.y1 == H - above_bottom; }))
-            spans.push_back({op.x1, op.x2});
-        return spans;
+    // Sample 1 DECO and UP (0x80 and 0x40 are depth bits), sample 2 TX alone; the
+    // columns of samples 1 to 3 are 171, 342 and 513.
+    const Drawn d(profile_of({50.46875, 5.0, 1.0, 0.5}, {0xC5, 0x20, 0x00, 0x00}), 60.0);
+    const auto spans = [&](Pen pen, int above_bottom) {
+        std::vector<std::pair<int, int>> found;
+        for (const Op& op : d.in(pen))
+            if (op.y1 == H - above_bottom) found.push_back({op.x1, op.x2});
+        return found;
     };
-    EXPECT_EQ(lane({colours::blue, 3}, 50), (Spans{{x1, x2}}));  // DECO
-    EXPECT_EQ(lane({colours::black, 3}, 3), (Spans{{x2, x3}}));   // TX
-
+    EXPECT_EQ(spans({colours::blue, 3}, 50), (std::vector<std::pair<int, int>>{{171, 342}}));  // DECO
+    EXPECT_EQ(spans({colours::black, 3}, 3), (std::vector<std::pair<int, int>>{{342, 513}}));  // TX
     // The curve to sample N - 1, purple after an alarm other than TX; the mean line in
     // the width the curve ended with.
     const auto curve = d.curve();
     ASSERT_EQ(curve.size(), 3u);
     EXPECT_EQ((std::vector{curve[0].pen, curve[1].pen, curve[2].pen}),
               (std::vector<Pen>{{colours::red, 2}, {colours::purple, 3}, {colours::red, 2}}));
-    EXPECT_EQ(std::pair(curve[2].x2, curve[2].y2), std::pair(x3, int(1.0 * 407 / 62)));
+    EXPECT_EQ(std::pair(curve[2].x2, curve[2].y2), std::pair(513, int(1.0 * 407 / 62)));
     EXPECT_EQ(Drawn(profile_of({3, 4, 5}, {0x10}), 10.0).in(Pen{colours::green, 3, PenStyle::dash_dot}).size(), 1u);
 }
 
@@ -124,30 +121,24 @@ TEST(ProfileGraph, LongProfilesLookTheSameFromBoundedSegments) {
     EXPECT_EQ(exact.curve().size(), 2046u);
     EXPECT_EQ(exact.in(Pen{colours::red, 1}).size(), 6u * 2046);
 
-    // 28,200 samples on 684 columns: a saw of 0..40 m with a DECO patch.
+    // 28,200 samples on 684 columns, a saw of 0..40 m with a DECO patch: each column
+    // covers the depths of all its samples, within a bounded count of lines.
     std::vector<uint8_t> flags(28200);
     depths.resize(28200);
     for (int k = 0; k < 28200; ++k) depths[k] = (k % 97) * 0.4, flags[k] = k >= 14000 && k < 15000;
     const DecodedProfile p = profile_of(depths, flags);
     const Drawn d(p, 40.0);
-    const auto curve = d.curve();
-    EXPECT_LE(curve.size(), 2u * 685);
-    // Each column covers the depths of all its samples.
     std::map<int, std::pair<int, int>> covered, wanted;
     const auto widen = [](auto& spans, int x, int y1, int y2) {
         const auto it = spans.try_emplace(x, std::min(y1, y2), std::max(y1, y2)).first;
         it->second = {std::min({it->second.first, y1, y2}), std::max({it->second.second, y1, y2})};
     };
-    for (const Op& op : curve)
-        if (op.x1 == op.x2) widen(covered, op.x1, op.y1, op.y2);
-    for (std::size_t t = 1; t < p.n; ++t) {
-        const int y = int(p.depth[t] * 407 / 42.0);
-        widen(wanted, int(684.0 / p.n * t), y, y);
-    }
-    covered.erase(0);  // the surface joins column 0
-    wanted.erase(0);
+    for (const Op& op : d.curve())
+        if (op.x1 == op.x2 && op.x1 > 0) widen(covered, op.x1, op.y1, op.y2);  // the surface joins column 0
+    for (std::size_t t = 1; t < p.n; ++t)
+        if (const int x = int(684.0 / p.n * t), y = int(p.depth[t] * 407 / 42.0); x > 0) widen(wanted, x, y, y);
     EXPECT_EQ(covered, wanted);
-
+    EXPECT_LE(d.curve().size(), 2u * 685);
     EXPECT_LE(d.in(Pen{colours::red, 1}).size(), 6u * 3) << "lanes joined across alike samples";
 }
 
