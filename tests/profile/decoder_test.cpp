@@ -59,18 +59,13 @@ TEST(ProfileTexts, MeanDepthAndConsumptionAreCutNotRounded) {
     const std::tuple<int32_t, double, int32_t, std::size_t, double, const char*, const char*> cases[] = {
         {10, 100.0, 10, 2, 2 * 12.3456, "12,3", "44,7"},  // 44.84 from "12.3"
         {12, 0.0, 50, 2, 20.0, "10", "0"}, {12, 150.0, 0, 3, 30.0, "10", "0"}, {12, 150.0, 40, 0, 0.0, "0", "0"},
-        {12, std::numeric_limits<double>::infinity(), 40, 3, 30.0, "10", "0"},
-        {12, std::nan(""), 40, 3, 30.0, "10", "0"},
+        {12, std::numeric_limits<double>::infinity(), 40, 3, 30.0, "10", "0"}, {12, std::nan(""), 40, 3, 30.0, "10", "0"},
         {-1, 1.0, 40, 3, 30.0, "10", "5368"},  // litres are unsigned: 4294967295 / 40 / 2
     };
     for (const auto& [litres, bar, minutes, n, sum, mean, consumption] : cases) {
         Timmersione dive;
-        dive.lbomb = litres;
-        dive.min_dur = minutes;
-        dive.bar = bar;
-        DecodedProfile p;
-        p.n = n;
-        p.sum = sum;
+        std::tie(dive.lbomb, dive.min_dur, dive.bar) = std::tuple(litres, minutes, bar);
+        const DecodedProfile p{{}, {}, n, sum};
         EXPECT_EQ(mean_depth_text(p, ',') + " " + consumption_text(dive, p, ','), std::string(mean) + " " + consumption)
             << litres << " l, " << bar << " bar, " << minutes << " min, " << n;
     }
