@@ -84,10 +84,7 @@ TEST(ExportFiles, WrittenWholeOrNotAtAll) {
         write(target);
         EXPECT_EQ(read_bytes(target), text);
         write_bytes(target, "vecchio");
-        {
-            FileSizeLimit limit(100);
-            EXPECT_THROW(write(target), StreamWriteError);
-        }
+        EXPECT_THROW((FileSizeLimit(100), write(target)), StreamWriteError);  // a full disk while writing
         EXPECT_EQ(read_bytes(target), "vecchio");
         EXPECT_EQ(dir.entry_count(), 1u) << "the temporary is removed";
         EXPECT_THROW(write(dir / "no-such-folder" / "x"), CannotCreateFile);

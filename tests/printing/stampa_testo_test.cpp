@@ -20,7 +20,7 @@ std::pair<int, std::vector<std::string>> wrap(const std::string& text) {
 
 }  // namespace
 
-TEST(StampaTesto, LinesRunOnToTheFirstBreakFromTheEightiethCharacter) {
+TEST(StampaTesto, LinesRunOnToTheFirstBreakFromTheEightiethAndRowsBelowThePageAreCountedNotDrawn) {
     const std::string a79(79, 'a'), c90(90, 'c'), h80(80, 'h'), i39(39, 'i');
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"", {" "}},
@@ -32,9 +32,6 @@ TEST(StampaTesto, LinesRunOnToTheFirstBreakFromTheEightiethCharacter) {
     for (const auto& [text, lines] : cases) EXPECT_EQ(wrap(text), std::pair(int(lines.size()), lines)) << text;
     for (char brk : std::string(" ,;:?.\r\n-!()"))
         EXPECT_EQ(wrap(std::string(79, 'f') + brk + "ggg").second.back(), " ggg") << int(brk);
-}
-
-TEST(StampaTesto, RowsBelowThePageAreCountedNotDrawn) {
     // 1,000 lines of 80 characters; rows 12 to 60 start above the page's bottom edge.
     std::string text;
     for (int i = 0; i < 1000; ++i) text += std::string(79, 'x') + " ";
