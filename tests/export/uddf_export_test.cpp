@@ -71,6 +71,14 @@ TEST(UddfExport, EveryDiveSiteAndBuddyOnceWithResolvingReferences) {
     EXPECT_EQ(refs, 6u) << "the sites and buddies of dives 1, 2 and 3";
     // A logbook without dives: the owner alone, no empty sections.
     EXPECT_EQ(read_back(Clogbook(0)).size(), 10u) << "uddf; generator and its 3; diver, owner, personal and its 2";
+    // A place and point that only join alike stay apart.
+    Clogbook lb(3);
+    const char* places[][2] = {{"Elba", "Secca"}, {"Elb", "aSecca"}, {" Elba ", "Secca"}};
+    for (lb.corrente = 0; lb.corrente < 3; ++lb.corrente) {
+        lb.set_posto(places[lb.corrente][0]);
+        lb.set_punto(places[lb.corrente][1]);
+    }
+    EXPECT_EQ(indicizza(lb).posto_di, (std::vector<uint32_t>{0, 1, 0}));
 }
 
 TEST(UddfExport, ValuesAndSamplesInSiUnitsAndAbsentWhereNotReal) {
@@ -103,15 +111,4 @@ TEST(UddfExport, ValuesAndSamplesInSiUnitsAndAbsentWhereNotReal) {
     EXPECT_EQ(texts(doc, "samples/waypoint/alarm", 2), (Texts{"deco", "rbt", "ascent", "error", "breath"}));
     // A profile not longer than its header: the surface point alone.
     EXPECT_EQ(texts(doc, "samples/waypoint/divetime", 4), Texts{"0"});
-}
-
-TEST(UddfExport, BuddyLinesAndSitesAreCountedOnce) {
-    EXPECT_EQ(righe_non_vuote(" A \r\n\r\nB\nC D\r"), (std::vector<std::string_view>{"A", "B", "C D"}));
-    Clogbook lb(3);
-    const char* places[][2] = {{"Elba", "Secca"}, {"Elb", "aSecca"}, {" Elba ", "Secca"}};
-    for (lb.corrente = 0; lb.corrente < 3; ++lb.corrente) {
-        lb.set_posto(places[lb.corrente][0]);
-        lb.set_punto(places[lb.corrente][1]);
-    }
-    EXPECT_EQ(indicizza(lb).posto_di, (std::vector<uint32_t>{0, 1, 0})) << "only alike when joined: apart";
 }

@@ -91,11 +91,6 @@ TEST(DivePage, RowsFollowTheWrappedBuddiesAndCutFigures) {
     }
 }
 
-TEST(PrintedGraph, TimeGridEveryFifteenSamplesNoneOnTheRightEdge) {
-    const std::pair<std::size_t, std::vector<int>> cases[] = {{15, {}}, {16, {4087}}, {45, {1757, 3042}}};
-    for (const auto& [n, xs] : cases) EXPECT_EQ(PrintedPage(600, std::vector<unsigned>(n, 64)).time_lines(), xs) << n;
-}
-
 TEST(PrintedGraph, MaximumDepthsWithoutAScaleDrawNoCurveAndEnd) {
     const double inf = std::numeric_limits<double>::infinity();
     for (double prof : {std::numeric_limits<double>::quiet_NaN(), inf, -inf, -2.0, 1e300, -1.9999999999}) {
@@ -117,7 +112,11 @@ TEST(PrintedGraph, MaximumDepthsWithoutAScaleDrawNoCurveAndEnd) {
     for (const auto& [value, pixel] : pixels) EXPECT_EQ(to_pixel(value), pixel) << value;
 }
 
-TEST(PrintedGraph, VeryLongProfileDrawsNoMoreThanTheBoxIsWide) {
+// A grid line every fifteen samples, none on the right edge; a very long profile draws
+// no more lines than the box is wide.
+TEST(PrintedGraph, TimeGridAndVeryLongCurveStayWithinTheBox) {
+    const std::pair<std::size_t, std::vector<int>> cases[] = {{15, {}}, {16, {4087}}, {45, {1757, 3042}}};
+    for (const auto& [n, xs] : cases) EXPECT_EQ(PrintedPage(600, std::vector<unsigned>(n, 64)).time_lines(), xs) << n;
     // 3 million samples swinging between 0 and 100 m (2042 / 102 pixels a metre): every
     // column spans the swing, from the surface at the box's corner.
     std::vector<unsigned> steps(3'000'000);

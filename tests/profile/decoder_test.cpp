@@ -51,7 +51,6 @@ TEST(ProfileDecoder, DepthBitsFlagsStoredZerosAndTheSumInReusedTables) {
     EXPECT_EQ(p.depth, (std::vector<double>{0.0, 50.46875, 0.0, step, 25.0, 25.0}));  // 0xFF is a stored zero
     EXPECT_EQ(p.flags, (std::vector<uint8_t>{0, 0xC5, 0, 0x40, 0, 0}));
     EXPECT_DOUBLE_EQ(p.sum, 50.46875 + step + 50.0);
-    EXPECT_DOUBLE_EQ(sample_depth(0xFE, 0xC0), 1019 * step);
 }
 
 TEST(ProfileTexts, MeanDepthAndConsumptionAreCutNotRounded) {
