@@ -6,7 +6,6 @@
 
 #include "every_kind_logbook.h"
 #include "export/uddf_export.h"
-#include "export/uddf_index.h"
 
 namespace {
 
@@ -71,14 +70,6 @@ TEST(UddfExport, EveryDiveSiteAndBuddyOnceWithResolvingReferences) {
     EXPECT_EQ(refs, 6u) << "the sites and buddies of dives 1, 2 and 3";
     // A logbook without dives: the owner alone, no empty sections.
     EXPECT_EQ(read_back(Clogbook(0)).size(), 10u) << "uddf; generator and its 3; diver, owner, personal and its 2";
-    // A place and point that only join alike stay apart.
-    Clogbook lb(3);
-    const char* places[][2] = {{"Elba", "Secca"}, {"Elb", "aSecca"}, {" Elba ", "Secca"}};
-    for (lb.corrente = 0; lb.corrente < 3; ++lb.corrente) {
-        lb.set_posto(places[lb.corrente][0]);
-        lb.set_punto(places[lb.corrente][1]);
-    }
-    EXPECT_EQ(indicizza(lb).posto_di, (std::vector<uint32_t>{0, 1, 0}));
 }
 
 TEST(UddfExport, ValuesAndSamplesInSiUnitsAndAbsentWhereNotReal) {
