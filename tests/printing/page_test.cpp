@@ -79,7 +79,6 @@ TEST(PrintedGraph, MaximumDepthsWithoutAScaleDrawNoCurveAndEnd) {
     for (double prof : {std::numeric_limits<double>::quiet_NaN(), inf, -inf, -2.0, 1e300, -1.9999999999}) {
         const PrintedPage page(600, std::vector<unsigned>(40, 640), prof);
         EXPECT_NE(page.text("Prof. Media").text, "");
-        EXPECT_LE(page.of(Kind::line_to).size(), 12u + 2 + 40 + 1) << prof;
         for (const Op& op : page.ops()) EXPECT_LE(std::max(std::abs(op.y1), std::abs(op.y2)), 1'000'000) << prof;
         // No scale, no curve; 1e300 m is a scale, but a grid denser than the box is left out.
         EXPECT_EQ(page.lines_in(colours::red).empty(), !std::isfinite(prof) || prof <= -2.0) << prof;

@@ -23,8 +23,6 @@ DecodedProfile profile_of(const std::vector<double>& depths, std::vector<uint8_t
     return p;
 }
 
-DecodedProfile flat(std::size_t n) { return profile_of(std::vector<double>(n, 10.0)); }
-
 struct Drawn : RecordingCanvas {
     int height;
     // 734 x 487 is the design size: a plot of 684 x 407.
@@ -56,12 +54,11 @@ struct Drawn : RecordingCanvas {
 
 }  // namespace
 
-TEST(ProfileGraph, TimeGridEveryFiveMinutesNoneOnTheRightEdge) {
+// Time lines every five minutes, none on the right edge; depth lines down to the bottom
+// edge of any usable scale.
+TEST(ProfileGraph, GridsStopAtTheFrame) {
     const std::pair<std::size_t, std::vector<int>> cases[] = {{15, {}}, {16, {641}}, {45, {228, 456}}};
-    for (const auto& [n, xs] : cases) EXPECT_EQ(Drawn(flat(n), 18.0).grid(true), xs) << n;
-}
-
-TEST(ProfileGraph, DepthGridDownToTheBottomEdgeOfAnyUsableScale) {
+    for (const auto& [n, xs] : cases) EXPECT_EQ(Drawn(profile_of(std::vector<double>(n, 10.0)), 18.0).grid(true), xs) << n;
     // The bottom edge stands for prof + 2 m; a prof that gives no scale yields to the
     // deepest sample, 8 m.
     const DecodedProfile p = profile_of({4.0, 8.0, 6.0});
@@ -127,6 +124,6 @@ TEST(ProfileGraph, NoSampleOrNoRoomDrawsWithinPixels) {
     ASSERT_EQ(thrown.size(), 2u);
     EXPECT_EQ(std::pair(thrown[0].y2, thrown[1].y2), std::pair(1000000, 1000000));
     // A window smaller than the frame's margins draws no grid.
-    const Drawn tiny(flat(30), 18.0, 40, 60);
+    const Drawn tiny(profile_of(std::vector<double>(30, 10.0)), 18.0, 40, 60);
     EXPECT_TRUE(tiny.grid(true).empty() && tiny.grid(false).empty());
 }

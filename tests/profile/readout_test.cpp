@@ -4,13 +4,11 @@
 
 #include "profile/profile_readout.h"
 
-TEST(ProfileReadout, TextsAreCutNotRounded) {
+TEST(ProfileReadout, TextsAreCutAndSamplesWithinThePlot) {
     EXPECT_EQ(readout_time_text(1.0 / 3.0), "Tempo:0:20");       // 60.0024 s a minute
     EXPECT_EQ(readout_time_text(1234.99), "Tempo:1234:5");      // 13 characters cut to 12
     EXPECT_EQ(readout_depth_text(5.3125, ','), "Prof:5,3125");  // 12 characters
-}
-
-TEST(ProfileReadout, MouseAndSampleStayWithinThePlotWhateverTheScale) {
+    // Mouse and sample stay within the plot whatever the scale.
     DecodedProfile p{.depth = std::vector<double>(31), .flags = {}, .n = 30};
     for (std::size_t k = 1; k <= 30; ++k) p.depth[k] = k * 0.15625;
     const double x15 = 684.0 / 30 * 15;  // a 734-pixel graph
