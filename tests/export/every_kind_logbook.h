@@ -12,12 +12,10 @@
 #include "logbook/Clogbook.h"
 #include "profile_bytes.h"
 
-// A `computer` 30 profile of these (depth steps of 0.15625 m, flags), stored as the
-// logbook holds it: every zero byte as 255.
-inline std::string profile_of(std::initializer_list<std::pair<unsigned, uint8_t>> samples) {
-    std::vector<ProfileSample> dive;
-    for (auto [steps, flags] : samples) dive.push_back({steps * 0.15625, flags});
-    std::string bytes = profile_bytes(dive);
+// A `computer` 30 profile of these samples, stored as the logbook holds it: every zero
+// byte as 255.
+inline std::string profile_of(const std::vector<ProfileSample>& samples) {
+    std::string bytes = profile_bytes(samples);
     std::replace(bytes.begin(), bytes.end(), '\0', '\xFF');
     return bytes;
 }
@@ -38,7 +36,8 @@ inline Clogbook every_kind_logbook() {
         // A profile whose samples carry every flag, at the same place.
         {.computer = 30, .giorno = 1, .mese = 3, .anno = 2024, .ora_imm = 14, .min_imm = 40, .min_dur = 1,
          .prof = 3.125, .t_acqua = 12.75, .posto = place, .punto = point, .altro = "", .compagni = "Paolo Bianchi",
-         .commenti = "", .profilo = profile_of({{8, 0x01}, {16, 0x02}, {20, 0x04}, {12, 0x08}, {4, 0x10}, {1, 0x20}})},
+         .commenti = "",
+         .profilo = profile_of({{1.25, 0x01}, {2.5, 0x02}, {3.125, 0x04}, {1.875, 0x08}, {0.625, 0x10}, {0.15625, 0x20}})},
         // Values that are not numbers or not real, and hour 24, at another point of the place.
         {.giorno = 2, .mese = 3, .anno = 2024, .ora_imm = 24, .prof = std::numeric_limits<double>::quiet_NaN(),
          .t_acqua = std::numeric_limits<double>::infinity(), .t_aria = 1e300, .bar = -3, .posto = place,

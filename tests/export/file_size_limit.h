@@ -13,8 +13,7 @@ public:
     explicit FileSizeLimit(std::size_t bytes) {
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit small = old_;
-        small.rlim_cur = bytes;
+        const rlimit small{bytes, old_.rlim_max};
         setrlimit(RLIMIT_FSIZE, &small);
     }
     ~FileSizeLimit() {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -17,23 +16,17 @@ namespace {
 using Kind = RecordingCanvas::Kind;
 using Op = RecordingCanvas::Op;
 
-// A page at 300 dpi (M 236, R 2164, B 3064, H 50, C 541, T 1021, G 2042) or 600 dpi
-// (M 472, R 4328, B 6128, T 2042, G 4084) of a dive with a value in every field and,
-// given depth steps of 0.15625 m, a profile.
+// A page at 300 dpi (M 236, H 50, G 2042) or 600 dpi (M 472, R 4328, B 6128, G 4084)
+// of a dive with, given depth steps of 0.15625 m, a profile.
 struct PrintedPage : RecordingCanvas {
     explicit PrintedPage(int dpi, const std::vector<unsigned>& steps = {}, double prof = 18.0, int32_t nimm = 42)
         : RecordingCanvas(dpi / 6) {
-        Timmersione dive{.alt = 1, .meteo = 3, .muta = 2, .lbomb = 10, .nimm = nimm, .giorno = 7, .mese = 8,
-                         .anno = 1999, .ora_imm = 9, .min_imm = 5, .ora_int = 1, .min_int = 30, .ora_dur = 0,
-                         .min_dur = 50, .prof = prof, .t_acqua = 14.5, .t_aria = 22.0, .bar = 500.0,
-                         .posto = "Portofino", .punto = "Cristo", .altro = "Foto", .compagni = "Anna",
-                         .commenti = "Mare calmo.", .profilo = {}};
         std::vector<ProfileSample> samples;
         for (unsigned s : steps) samples.push_back({s * 0.15625, 0});
-        dive.computer = 30;
-        dive.profilo = profile_bytes(samples);
-        dive.lung_profilo = static_cast<uint32_t>(dive.profilo.size());
-        print(dpi, dive);
+        const std::string bytes = profile_bytes(samples);
+        print(dpi, {.lbomb = 10, .nimm = nimm, .lung_profilo = uint32_t(bytes.size()), .computer = 30, .min_dur = 50,
+                    .prof = prof, .bar = 500.0, .posto = "", .punto = "", .altro = "", .compagni = "Anna",
+                    .commenti = "", .profilo = bytes});
     }
     void print(int dpi, const Timmersione& dive) {
         DecodedProfile tables;
@@ -64,49 +57,21 @@ struct PrintedPage : RecordingCanvas {
 
 TEST(PageTables, IndexesOutsideATablePrintNothing) {
     EXPECT_EQ(testo_altitudine(3) + "|" + testo_meteo(5) + "|" + testo_muta(5), "2700-4000 mt|Nevoso |Stagna     ");
-    for (int32_t bad : {-1, INT_MIN, INT_MAX})
-        EXPECT_EQ(testo_altitudine(bad) + testo_meteo(bad) + testo_muta(bad), "") << bad;
-    EXPECT_EQ(testo_altitudine(4) + testo_meteo(6) + testo_muta(6), "");
+    for (const auto& [alt, other] : {std::pair{-1, -1}, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {4, 6}})
+        EXPECT_EQ(testo_altitudine(alt) + testo_meteo(other) + testo_muta(other), "") << alt;
 }
 
-TEST(DivePage, RowsFollowTheWrappedBuddiesAndCutFigures) {
-    // 124 samples of 79 steps and one of 80: a mean of 12.345 m.
-    std::vector<unsigned> steps(124, 79);
-    steps.push_back(80);
-    PrintedPage page(300, steps, 18.0, -1);
-    const std::tuple<std::string, int, int, bool> placed[] = {
-        {"N\xB0 Immersione: 4294967295", 256, 286, true},  // row 1; dive numbers show unsigned
-        {"Prof. Max: 18 mt", 256, 506, true},           // row 5, 20 lower
-        {"Tipo Immersione: ", 256, 686, true},          // row 8, 50 lower
-        {" Anna", 256, 886, false},                     // buddies from row 12
-        {"Commenti: ", 256, 936, true},                 // on the row after them
-        {"log.qvl", 1879, 1952, false},                 // G - 2H + 10
-        // Both cut, the consumption from the mean at full precision: 100 / 2.2345 = 44.75
-        // (44.84 from the cut mean).
-        {"Prof. Media: 12.3 mt", 256, 1952, true},
-        {"Consumo Aria: 44.7 l", 797, 1952, true},
-    };
-    for (const auto& [text, x, y, bold] : placed) {
-        const Op op = page.text(text.substr(0, 8));
-        EXPECT_EQ(std::tuple(op.text, op.x1, op.y1, op.font.bold), std::tuple(text, x, y, bold));
-    }
+TEST(DivePage, CommentsFollowTheBuddiesAndEachPageStartsAfresh) {
+    PrintedPage page(300, {64, 64, 64});
+    EXPECT_EQ(std::pair(page.text(" Anna").y1, page.text("Commenti: ").y1), std::pair(886, 936));  // rows 12 and 13
     // A second page on the same canvas draws its frame with a thin black pen again; a
     // dive without profile leaves the box empty, as does a header without samples.
     page.clear();
     page.print(300, Timmersione{});
     EXPECT_EQ(page.of(Kind::line_to).front().pen, (RecordingCanvas::Pen{colours::black, 1}));
-    const PrintedPage header_only(300);
-    for (const PrintedPage* empty : {static_cast<const PrintedPage*>(&page), &header_only}) {
-        EXPECT_EQ(empty->of(Kind::line_to).size(), 12u) << "frame, three rules, box, footer";
-        EXPECT_EQ(empty->text("Prof. Media").text, "");
-    }
-}
-
-TEST(PrintedGraph, TimeGridEveryFifteenSamplesNoneOnTheRightEdge) {
-    const std::pair<std::size_t, std::vector<int>> cases[] = {{15, {}}, {16, {4087}}, {45, {1757, 3042}}};
-    for (const auto& [n, xs] : cases) EXPECT_EQ(PrintedPage(600, std::vector<unsigned>(n, 64)).time_lines(), xs) << n;
-    const Op ten = PrintedPage(600, std::vector<unsigned>(45, 64)).text("10");
-    EXPECT_EQ(std::pair(ten.x1, ten.y1), std::pair(3032, 6138));  // B + 10
+    const auto box = [](const PrintedPage& p) { return std::pair(p.of(Kind::line_to).size(), p.text("Prof. Me").text); };
+    EXPECT_EQ(box(page), std::pair(std::size_t(12), std::string())) << "frame, three rules, box, footer";
+    EXPECT_EQ(box(PrintedPage(300)), box(page));
 }
 
 TEST(PrintedGraph, MaximumDepthsWithoutAScaleDrawNoCurveAndEnd) {
@@ -114,13 +79,7 @@ TEST(PrintedGraph, MaximumDepthsWithoutAScaleDrawNoCurveAndEnd) {
     for (double prof : {std::numeric_limits<double>::quiet_NaN(), inf, -inf, -2.0, 1e300, -1.9999999999}) {
         const PrintedPage page(600, std::vector<unsigned>(40, 640), prof);
         EXPECT_NE(page.text("Prof. Media").text, "");
-        EXPECT_LE(page.of(Kind::line_to).size(), 12u + 2 + 40 + 1) << prof;
-        for (const Op& op : page.ops()) {
-            if (op.font.points == 10) {  // the graph's texts; the description shows the value as stored
-                EXPECT_TRUE(op.text.find("nan") == std::string::npos && op.text.find("inf") == std::string::npos) << op.text;
-            }
-            EXPECT_LE(std::max(std::abs(op.y1), std::abs(op.y2)), 1'000'000) << prof;
-        }
+        for (const Op& op : page.ops()) EXPECT_LE(std::max(std::abs(op.y1), std::abs(op.y2)), 1'000'000) << prof;
         // No scale, no curve; 1e300 m is a scale, but a grid denser than the box is left out.
         EXPECT_EQ(page.lines_in(colours::red).empty(), !std::isfinite(prof) || prof <= -2.0) << prof;
         EXPECT_EQ(page.text("2").text, "") << prof;
@@ -130,7 +89,11 @@ TEST(PrintedGraph, MaximumDepthsWithoutAScaleDrawNoCurveAndEnd) {
     for (const auto& [value, pixel] : pixels) EXPECT_EQ(to_pixel(value), pixel) << value;
 }
 
-TEST(PrintedGraph, VeryLongProfileDrawsNoMoreThanTheBoxIsWide) {
+// A grid line every fifteen samples, none on the right edge; a very long profile draws
+// no more lines than the box is wide.
+TEST(PrintedGraph, TimeGridAndVeryLongCurveStayWithinTheBox) {
+    const std::pair<std::size_t, std::vector<int>> cases[] = {{15, {}}, {16, {4087}}, {45, {1757, 3042}}};
+    for (const auto& [n, xs] : cases) EXPECT_EQ(PrintedPage(600, std::vector<unsigned>(n, 64)).time_lines(), xs) << n;
     // 3 million samples swinging between 0 and 100 m (2042 / 102 pixels a metre): every
     // column spans the swing, from the surface at the box's corner.
     std::vector<unsigned> steps(3'000'000);
@@ -142,20 +105,7 @@ TEST(PrintedGraph, VeryLongProfileDrawsNoMoreThanTheBoxIsWide) {
     const auto [top, bottom] =
         std::minmax_element(red.begin(), red.end(), [](const Op& a, const Op& b) { return a.y2 < b.y2; });
     EXPECT_EQ(std::pair(top->y2, bottom->y2), std::pair(4084, to_pixel(2042 / 102.0 * 100.0 + 4084)));
-    EXPECT_EQ((std::array{red[0].x1, red[0].y1, red[0].pen.width}), (std::array{472, 4084, 3}));
+    EXPECT_EQ(std::pair(red[0].x1, red[0].y1), std::pair(472, 4084));
     EXPECT_EQ(red.back().x2, to_pixel(3856.0 / 3'000'000 * 2'999'999 + 472));
     EXPECT_TRUE(page.time_lines().empty()) << "200,000 grid lines would fill the box";
-
-    // A depth line every 2 m down to 102, the mean at 50 m.
-    std::vector<int> depth_ys;
-    for (const Op& op : page.lines_in(colours::black))
-        if (op.x1 == 472 && op.x2 == 4328 && op.y1 == op.y2 && op.y1 > 4084 && op.y1 < 6128) depth_ys.push_back(op.y1);
-    ASSERT_EQ(depth_ys.size(), 51u);
-    EXPECT_EQ(std::pair(depth_ys[0], depth_ys[50]), std::pair(to_pixel(2042 / 51.0 + 4084), 6126));
-    EXPECT_EQ(std::pair(page.text("102").text, page.text("104").text), std::pair(std::string("102"), std::string()));
-    const auto mean = page.lines_in(colours::green);
-    ASSERT_EQ(mean.size(), 1u);
-    EXPECT_EQ((std::array{mean[0].x1, mean[0].y1, mean[0].x2, mean[0].pen.width}),
-              (std::array{472, to_pixel(2042 / 102.0 * 50 + 4084), 4328, 3}));
-    EXPECT_EQ(mean[0].pen.style, PenStyle::dash_dot);
 }

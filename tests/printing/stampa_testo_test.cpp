@@ -20,29 +20,21 @@ std::pair<int, std::vector<std::string>> wrap(const std::string& text) {
 
 }  // namespace
 
-TEST(StampaTesto, LinesRunOnToTheFirstBreakFromTheEightiethCharacter) {
-    const std::string a79(79, 'a'), c90(90, 'c'), d83(83, 'd'), e40(40, 'e'), h80(80, 'h');
-    const std::string i39(39, 'i'), j39(39, 'j');
+TEST(StampaTesto, LinesRunOnToTheFirstBreakFromTheEightiethAndRowsBelowThePageAreCountedNotDrawn) {
+    const std::string a79(79, 'a'), c90(90, 'c'), h80(80, 'h'), i39(39, 'i');
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"", {" "}},
-        {a79, {" " + a79}},
         {a79 + ".", {" " + a79 + ".", " "}},  // a break as the 80th character leaves an empty last line
-        {c90, {" " + c90, " "}},
-        {d83 + "," + e40, {" " + d83 + ",", " " + e40}},
-        {"Prima.\r\nSeconda.\r\nTerza.", {" Prima.Seconda.Terza."}},
+        {c90 + "," + i39, {" " + c90 + ",", " " + i39}},
         {h80 + "\r\nfine", {" " + h80, " fine"}},                         // a line end never starts a line
-        {i39 + "\r\n" + j39 + "k more", {" " + i39 + j39 + "k ", " more"}},  // line ends count among the 80
+        {i39 + "\r\n" + i39 + "k more", {" " + i39 + i39 + "k ", " more"}},  // line ends count among the 80
     };
     for (const auto& [text, lines] : cases) EXPECT_EQ(wrap(text), std::pair(int(lines.size()), lines)) << text;
     for (char brk : std::string(" ,;:?.\r\n-!()"))
         EXPECT_EQ(wrap(std::string(79, 'f') + brk + "ggg").second.back(), " ggg") << int(brk);
-}
-
-TEST(StampaTesto, RowsBelowThePageAreCountedNotDrawn) {
     // 1,000 lines of 80 characters; rows 12 to 60 start above the page's bottom edge.
     std::string text;
     for (int i = 0; i < 1000; ++i) text += std::string(79, 'x') + " ";
     const auto [rows, lines] = wrap(text);
-    EXPECT_EQ(rows, 1001);
-    EXPECT_EQ(lines.size(), 60u - 12 + 1);
+    EXPECT_EQ(std::pair(rows, lines.size()), std::pair(1001, std::size_t(60 - 12 + 1)));
 }

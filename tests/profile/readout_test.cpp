@@ -4,19 +4,12 @@
 
 #include "profile/profile_readout.h"
 
-TEST(ProfileReadout, TextsAreCutNotRounded) {
-    const std::pair<double, const char*> times[] = {{2.5, "Tempo:2:30"}, {1.0 / 3.0, "Tempo:0:20"},  // 60.0024 s a minute
-                                                    {12.05, "Tempo:12:3"}, {0.999, "Tempo:0:59"},
-                                                    {1234.99, "Tempo:1234:5"}};  // 13 characters cut to 12
-    for (const auto& [minutes, text] : times) EXPECT_EQ(readout_time_text(minutes), text) << minutes;
-    EXPECT_EQ(readout_depth_text(12.65625, '.'), "Prof:12.656");
-    EXPECT_EQ(readout_depth_text(5.3125, ','), "Prof:5,3125");
-}
-
-TEST(ProfileReadout, MouseAndSampleStayWithinThePlotWhateverTheScale) {
-    DecodedProfile p;
-    p.n = 30;
-    p.depth.assign(31, 0.0);
+TEST(ProfileReadout, TextsAreCutAndSamplesWithinThePlot) {
+    EXPECT_EQ(readout_time_text(1.0 / 3.0), "Tempo:0:20");       // 60.0024 s a minute
+    EXPECT_EQ(readout_time_text(1234.99), "Tempo:1234:5");      // 13 characters cut to 12
+    EXPECT_EQ(readout_depth_text(5.3125, ','), "Prof:5,3125");  // 12 characters
+    // Mouse and sample stay within the plot whatever the scale.
+    DecodedProfile p{.depth = std::vector<double>(31), .flags = {}, .n = 30};
     for (std::size_t k = 1; k <= 30; ++k) p.depth[k] = k * 0.15625;
     const double x15 = 684.0 / 30 * 15;  // a 734-pixel graph
     // Mouse, width, scale; the marker, the sample and the texts.
