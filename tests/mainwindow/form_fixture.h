@@ -133,6 +133,13 @@ struct FormFixture {
                           form->ListBox1->visualRect(form->ListBox1->model()->index(row, 0)).center());
     }
 
+    const Timmersione& dive(uint32_t i) const { return form->logbook().immersioni[i]; }
+    static void retype(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
     QStringList items() const {
         QStringList out;
         auto* m = form->ListBox1->model();
