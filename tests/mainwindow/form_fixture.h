@@ -31,7 +31,6 @@
 struct Script {
     std::deque<std::optional<QString>> apri, salva, esporta;
     std::deque<bool> answers;
-    std::vector<int> apri_filters;
 };
 
 template <class T>
@@ -45,10 +44,7 @@ T next_answer(std::deque<T>& answers, const char* what) {
 struct ScriptedDialogs : FileDialogs {
     Script& s;
     explicit ScriptedDialogs(Script& script) : s(script) {}
-    std::optional<QString> apri(int filter_index, const QString&) override {
-        s.apri_filters.push_back(filter_index);
-        return next_answer(s.apri, "open dialog");
-    }
+    std::optional<QString> apri(int, const QString&) override { return next_answer(s.apri, "open dialog"); }
     std::optional<QString> salva() override { return next_answer(s.salva, "save dialog"); }
     std::optional<QString> esporta(const QString&, const QString&, const QString&) override {
         return next_answer(s.esporta, "export dialog");
@@ -88,15 +84,10 @@ struct FormFixture {
         Form_Logo = new TForm_Logo(form.get());
         FStat = new TFStat(form.get());
     }
-    void tear_down() {
-        form.reset();
-        set_error_box(nullptr);
-    }
+    void tear_down() { form.reset(); set_error_box(nullptr); }
 
     // Runs a handler the way the event loop does: an exception goes to the error box.
-    void run(void (TMainForm::*handler)()) {
-        run_reporting_errors([&] { (form.get()->*handler)(); });
-    }
+    void run(void (TMainForm::*handler)()) { run_reporting_errors([&] { (form.get()->*handler)(); }); }
 
     static QString q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 

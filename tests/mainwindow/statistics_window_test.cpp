@@ -95,18 +95,6 @@ private slots:
         QCOMPARE(row_of("N° di Immersioni Selezionate") + row_of("10..20 mt") + row_of("Tempo Medio"),
                  (QStringList{"2", "4", "%", "2", "100", "%", "0", "ore", "37", "min"}));  // 4.4 % cut
     }
-
-    // A large figure grows to the left and still ends before its unit.
-    void largeFiguresStayReadable() {
-        Clogbook lb(3);
-        for (Timmersione& d : lb.immersioni) d.ora_dur = 2000;
-        load(lb);
-        show_both();
-        QLabel* hours = FStat->findChild<QLabel*>("RxLabel33");
-        QCOMPARE(hours->text(), QString("6000"));
-        QVERIFY(hours->fontMetrics().horizontalAdvance(hours->text()) <= hours->width());
-        QVERIFY(hours->geometry().right() < FStat->findChild<QLabel*>("RxLabel84")->x());
-    }
 };
 
 QTEST_MAIN(StatisticsWindowTest)
