@@ -104,19 +104,6 @@ private slots:
         QCOMPARE(dir->entry_count(), size_t(1));
     }
 
-    // Yes keeps only the other file's dives of new dates; the merge is saved under a new name.
-    void mergeKeepingNewDatesOnly() {
-        dives_on({3, 5}, "b").Scrivi(*dir / "b.qvl");
-        load(dives_on({1, 5}, "a"));
-        script.apri = {q(*dir / "b.qvl")};
-        script.answers = {true};
-        script.salva = {q(*dir / "m.qvl")};
-        run(&TMainForm::Merge1Click);
-        QCOMPARE(items(), (QStringList{" 1 - a1", " 2 - b3", " 3 - a5"}));
-        QCOMPARE(form->nomefile, q(*dir / "m.qvl"));
-        QVERIFY(std::filesystem::exists(*dir / "m.qvl"));
-    }
-
     // An import has no file until saved: a later Save must not overwrite the logbook open before.
     void dataTrakImportWithCancelledSaveIsUntitled() {
         load(dives_on({1}));
