@@ -2,7 +2,7 @@
 
 using Flags = std::pair<int32_t, int32_t>;
 
-class DialogsTest : public QObject, FormFixture {
+class DialogsTest : public FormFixture {
     Q_OBJECT
 
     // A key pressed in the main window where its focus is.
@@ -14,9 +14,6 @@ class DialogsTest : public QObject, FormFixture {
     void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2)); }
 
 private slots:
-    void init() { set_up(); }
-    void cleanup() { tear_down(); }
-
     // Insert appends and shows the new dive whatever was current and whichever tab was shown.
     void deleteScatteredSelectionInsertThenDeleteEverything() {
         Clogbook lb = dives_on({1, 2, 3, 4, 5});

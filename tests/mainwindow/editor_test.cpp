@@ -1,13 +1,10 @@
 #include "form_fixture.h"
 #include "user_wheel.h"
 
-class EditorTest : public QObject, FormFixture {
+class EditorTest : public FormFixture {
     Q_OBJECT
 
 private slots:
-    void init() { set_up(); }
-    void cleanup() { tear_down(); }
-
     // Showing a dive, another and it again writes nothing back, not even bar 123.45 shown as
     // 123; values outside a combo box's list show as no item.
     void fillShowsTheStoredTextsAndWritesNothing() {

@@ -3,15 +3,14 @@
 #include "form_fixture.h"
 #include "framework/decimal_separator.h"
 
-class ExportCommandsTest : public QObject, FormFixture {
+class ExportCommandsTest : public FormFixture {
     Q_OBJECT
 
 private slots:
     void init() {
-        set_up();
+        FormFixture::init();
         load(every_kind_logbook());
     }
-    void cleanup() { tear_down(); }
 
     // Both exports write the whole logbook, return to the data tabs and leave the logbook,
     // its file and its name as they were.

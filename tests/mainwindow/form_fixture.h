@@ -62,13 +62,17 @@ struct RecordingErrorBox : ErrorBox {
     void show_error(const QString& m) override { messages.push_back(m); }
 };
 
-struct FormFixture {
+class FormFixture : public QObject {
+    Q_OBJECT
+
+protected:
     std::unique_ptr<TMainForm> form;
     Script script;
     RecordingErrorBox errors;
     std::unique_ptr<TempDir> dir;
 
-    void set_up() {
+protected slots:
+    void init() {
         script = Script{};
         errors.messages.clear();
         set_error_box(&errors);
@@ -84,21 +88,22 @@ struct FormFixture {
         Form_Logo = new TForm_Logo(form.get());
         FStat = new TFStat(form.get());
     }
-    void tear_down() { form.reset(); set_error_box(nullptr); }
+    void cleanup() { form.reset(); set_error_box(nullptr); }
+
+protected:
 
     // Runs a handler the way the event loop does: an exception goes to the error box.
     void run(void (TMainForm::*handler)()) { run_reporting_errors([&] { (form.get()->*handler)(); }); }
 
     static QString q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
-    // Dives numbered on the given days of May 2021, in that order, each placed at prefix +
-    // its day.
-    static Clogbook dives_on(std::initializer_list<int> days, const std::string& prefix = "") {
+    // Dives numbered on the given days of May 2021, in that order, each placed at its day.
+    static Clogbook dives_on(std::initializer_list<int> days) {
         Clogbook lb(uint32_t(days.size()));
         for (int d : days) {
             lb.set_nimm();
             lb.set_data(d, 5, 2021);
-            lb.set_posto(prefix + std::to_string(d));
+            lb.set_posto(std::to_string(d));
             ++lb.corrente;
         }
         lb.corrente = 0;

@@ -3,7 +3,7 @@
 #include "form_fixture.h"
 #include "profile_bytes.h"
 
-class GraphTabTest : public QObject, FormFixture {
+class GraphTabTest : public FormFixture {
     Q_OBJECT
 
     QStringList panels() const {
@@ -28,11 +28,10 @@ class GraphTabTest : public QObject, FormFixture {
 
 private slots:
     void init() {
-        set_up();
+        FormFixture::init();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
-    void cleanup() { tear_down(); }
 
     // Down goes to the neighbour with a profile, stops before one without, and the list
     // follows. The readout stops at the frame's edge.

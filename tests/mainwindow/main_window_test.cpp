@@ -1,12 +1,9 @@
 #include "form_fixture.h"
 
-class MainWindowTest : public QObject, FormFixture {
+class MainWindowTest : public FormFixture {
     Q_OBJECT
 
 private slots:
-    void init() { set_up(); }
-    void cleanup() { tear_down(); }
-
     // Without a profile keys and clicks cannot show the graph, but Tab and Shift+Tab move on.
     void focusLeavesTheOuterTabRowWithoutAProfile() {
         show_active();

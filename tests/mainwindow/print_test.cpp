@@ -42,7 +42,7 @@ void press_stampa(int quali, int cosa) {
 
 }  // namespace
 
-class PrintTest : public QObject, FormFixture {
+class PrintTest : public FormFixture {
     Q_OBJECT
 
     ScriptedPrintDialog* print = nullptr;
@@ -68,13 +68,12 @@ class PrintTest : public QObject, FormFixture {
 
 private slots:
     void init() {
-        set_up();
+        FormFixture::init();
         auto dialog = std::make_unique<ScriptedPrintDialog>();
         print = dialog.get();
         form->set_print_dialog(std::move(dialog));
         form->show();
     }
-    void cleanup() { tear_down(); }
 
     // Ctrl+P shows the choice without modality and without leaving the tab shown; the
     // print dialog offers a PDF named after the logbook.

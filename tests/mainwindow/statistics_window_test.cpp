@@ -36,7 +36,7 @@ Clogbook forty_five_dives() {
 
 }  // namespace
 
-class StatisticsWindowTest : public QObject, FormFixture {
+class StatisticsWindowTest : public FormFixture {
     Q_OBJECT
 
     // The texts right of a caption on its row, left to right, as the user reads them.
@@ -68,9 +68,6 @@ class StatisticsWindowTest : public QObject, FormFixture {
     }
 
 private slots:
-    void init() { set_up(); }
-    void cleanup() { tear_down(); }
-
     void everyRowThenTheSelectionFollowedOnReactivation() {
         load(forty_five_dives());
         show_both();
