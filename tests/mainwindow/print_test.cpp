@@ -3,6 +3,7 @@
 
 #include "form_fixture.h"
 #include "framework/print_dialog.h"
+#include "profile_bytes.h"
 
 namespace {
 
@@ -31,12 +32,10 @@ int pdf_pages(const QString& pdf) {
     return QRegularExpression("Pages:\\s+(\\d+)").match(run_tool(PDFINFO, {pdf})).captured(1).toInt();
 }
 
-QRadioButton* item(QGroupBox* group, int i) { return group->findChildren<QRadioButton*>().at(i); }
-
 // Chooses the items of the shown dialog and presses "Stampa".
 void press_stampa(int quali, int cosa) {
-    QTest::mouseClick(item(DialogStampa->RadioGroup1, quali), Qt::LeftButton);
-    QTest::mouseClick(item(DialogStampa->RadioGroup2, cosa), Qt::LeftButton);
+    QTest::mouseClick(DialogStampa->RadioGroup1->findChildren<QRadioButton*>().at(quali), Qt::LeftButton);
+    QTest::mouseClick(DialogStampa->RadioGroup2->findChildren<QRadioButton*>().at(cosa), Qt::LeftButton);
     QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
 }
 
@@ -50,8 +49,7 @@ class PrintTest : public FormFixture {
     // Dives numbered 1..n, each with ten minutes of profile at 10 m.
     void load_dives(std::initializer_list<int> days) {
         Clogbook lb = dives_on(days);
-        std::string profile(22, '\x11');
-        for (int g = 0; g < 10; ++g) profile += std::string("\x10\xFF\x10\xFF\x10\xFF\x33", 7);
+        const std::string profile = profile_bytes(std::vector<ProfileSample>(30, {10.0, 0}));
         for (lb.corrente = 0; lb.corrente < lb.num_imm; ++lb.corrente) {
             lb.set_computer(30);
             lb.set_profilo(profile);
@@ -75,24 +73,17 @@ private slots:
         form->show();
     }
 
-    // Ctrl+P shows the choice without modality and without leaving the tab shown; the
-    // print dialog offers a PDF named after the logbook.
-    void ctrlPShowsTheChoiceWithoutModality() {
+    // Ctrl+P shows the choice without modality and without leaving the tab shown. Dives
+    // selected while it is open, one page each, in the list's order; "Testo e Grafico"
+    // prints the profile's figures; a serif face stands in for "TmsRmn", not fontconfig's
+    // sans default.
+    void selectedDivesOnePageEachThroughThePrinter() {
+        load_dives({1, 2, 3, 4, 5, 6, 7, 8, 9});
         form->PageControl2->setCurrentWidget(form->Imm_dati);
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTest::keyClick(form->ListBox1, Qt::Key_P, Qt::ControlModifier);
         QVERIFY(DialogStampa->isVisible() && !DialogStampa->isModal());
         QCOMPARE(form->PageControl2->currentWidget(), form->Imm_dati);
-        press_stampa(1, 1);
-        QCOMPARE(print->offered, QDir::current().filePath("untitled.pdf"));
-        QVERIFY(errors.messages.empty());
-    }
-
-    // Dives selected while the dialog is open, one page each; "Testo e Grafico" prints the
-    // profile's figures; a serif face stands in for "TmsRmn", not fontconfig's sans default.
-    void selectedDivesOnePageEachThroughThePrinter() {
-        load_dives({1, 2, 3, 4, 5, 6, 7, 8, 9});
-        run(&TMainForm::Stampa2Click);
         click_item(7);
         for (int row : {2, 5}) click_item(row, Qt::ControlModifier);
         print->pdf = q(*dir / "three.pdf");
@@ -116,6 +107,7 @@ private slots:
         form->ListBox1->selectionModel()->clearSelection();
         QVERIFY(!QFile::exists(print_to("none.pdf", 0, 0)));
         QCOMPARE(print->shown, 2);
+        QCOMPARE(print->offered, q(*dir / "in.pdf"));
         const QString bad = print_to("no such folder/out.pdf", 1, 0);
         QCOMPARE(errors.messages, std::vector<QString>{"Cannot create file " + bad});
     }
