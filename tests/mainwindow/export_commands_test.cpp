@@ -17,7 +17,7 @@ private slots:
     void exportsWriteTheWholeLogbookAndChangeNothing() {
         form->logbook().Scrivi(*dir / "before.qvl");
         form->PageControl2->setCurrentWidget(form->Imm_dati);
-        script.esporta = {q(*dir / "diario.csv"), q(*dir / "diario.uddf")};
+        files->exports = {q(*dir / "diario.csv"), q(*dir / "diario.uddf")};
         form->EsportainCSV1->trigger();
         QCOMPARE(read_bytes(*dir / "diario.csv"), testo_csv(form->logbook(), formato_csv(system_decimal_separator())));
         QCOMPARE(form->PageControl2->currentWidget(), form->Imm_data_luogo);
@@ -34,10 +34,10 @@ private slots:
     void cancelledOrFailedExportsWriteNothing() {
         const QString folder = q(*dir / "cartella.csv");
         std::filesystem::create_directory(folder.toStdString());
-        script.esporta = {std::nullopt, std::nullopt, folder};
+        files->exports = {std::nullopt, std::nullopt, folder};
         for (QAction* a : {form->EsportainCSV1, form->EsportainUDDF1, form->EsportainCSV1}) a->trigger();
         QCOMPARE(errors.messages, std::vector<QString>{"Cannot create file " + folder});
-        QVERIFY(script.esporta.empty());
+        QVERIFY(files->exports.empty());
         QCOMPARE(dir->entry_count(), std::size_t(2));  // the logbook loaded and the folder
     }
 };

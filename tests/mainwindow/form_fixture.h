@@ -28,11 +28,6 @@
 #include "mainwindow/Tatt.h"
 #include "temp_dir.h"
 
-struct Script {
-    std::deque<std::optional<QString>> apri, salva, esporta;
-    std::deque<bool> answers;
-};
-
 template <class T>
 T next_answer(std::deque<T>& answers, const char* what) {
     if (answers.empty()) throw std::logic_error(std::string("unexpected ") + what);
@@ -42,19 +37,17 @@ T next_answer(std::deque<T>& answers, const char* what) {
 }
 
 struct ScriptedDialogs : FileDialogs {
-    Script& s;
-    explicit ScriptedDialogs(Script& script) : s(script) {}
-    std::optional<QString> apri(int, const QString&) override { return next_answer(s.apri, "open dialog"); }
-    std::optional<QString> salva() override { return next_answer(s.salva, "save dialog"); }
+    std::deque<std::optional<QString>> open, save, exports;
+    std::optional<QString> apri(int, const QString&) override { return next_answer(open, "open dialog"); }
+    std::optional<QString> salva() override { return next_answer(save, "save dialog"); }
     std::optional<QString> esporta(const QString&, const QString&, const QString&) override {
-        return next_answer(s.esporta, "export dialog");
+        return next_answer(exports, "export dialog");
     }
 };
 
 struct ScriptedQuestion : YesNoQuestion {
-    Script& s;
-    explicit ScriptedQuestion(Script& script) : s(script) {}
-    bool ask(const QString&, const QString&) override { return next_answer(s.answers, "question"); }
+    std::deque<bool> answers;
+    bool ask(const QString&, const QString&) override { return next_answer(answers, "question"); }
 };
 
 struct RecordingErrorBox : ErrorBox {
@@ -67,20 +60,20 @@ class FormFixture : public QObject {
 
 protected:
     std::unique_ptr<TMainForm> form;
-    Script script;
+    ScriptedDialogs* files = nullptr;
+    ScriptedQuestion* question = nullptr;
     RecordingErrorBox errors;
     std::unique_ptr<TempDir> dir;
 
 protected slots:
     void init() {
-        script = Script{};
         errors.messages.clear();
         set_error_box(&errors);
         dir = std::make_unique<TempDir>();
         form = std::make_unique<TMainForm>();
         MainForm = form.get();
-        form->set_file_dialogs(std::make_unique<ScriptedDialogs>(script));
-        form->set_question(std::make_unique<ScriptedQuestion>(script));
+        form->set_file_dialogs(std::unique_ptr<FileDialogs>(files = new ScriptedDialogs));
+        form->set_question(std::unique_ptr<YesNoQuestion>(question = new ScriptedQuestion));
         Tipo = new TTipo(form.get());
         att = new Tatt(form.get());
         DialogStampa = new TDialogStampa(form.get());
@@ -114,7 +107,7 @@ protected:
     void load(const Clogbook& lb) {
         const auto p = *dir / "in.qvl";
         lb.Scrivi(p);
-        script.apri = {q(p)};
+        files->open = {q(p)};
         run(&TMainForm::Carica1Click);
     }
 

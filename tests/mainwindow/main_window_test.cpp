@@ -55,25 +55,23 @@ private slots:
 
     // Save as names the window; Save then writes there without asking; New forgets the name.
     void saveAsSaveNewAndLoad() {
-        QCOMPARE(form->windowTitle(), QString("Quorvel >>> untitled.qvl"));
         const QString a = q(*dir / "a.qvl");
-        script.salva = {a};
+        files->save = {a};
         run(&TMainForm::SalvaCome1Click);
         QCOMPARE(form->windowTitle(), "Quorvel >>> " + a);
         form->logbook().set_posto("Ustica");
         run(&TMainForm::Salva1Click);
         run(&TMainForm::Nuovo1Click);
-        QCOMPARE(form->nomefile, QString("untitled.qvl"));
-        QCOMPARE(items(), QStringList{" 1 - "});
-        script.apri = {a};
+        QCOMPARE(form->windowTitle(), QString("Quorvel >>> untitled.qvl"));
+        files->open = {a};
         run(&TMainForm::Carica1Click);
         QCOMPARE(items(), QStringList{" 1 - Ustica"});
         QCOMPARE(form->nomefile, a);
         // Closing offers a save; cancelled, nothing is written.
         form->show();
-        script.salva = {std::nullopt};
+        files->save = {std::nullopt};
         QVERIFY(form->close());
-        QVERIFY(script.salva.empty() && errors.messages.empty());
+        QVERIFY(files->save.empty() && errors.messages.empty());
         QCOMPARE(dir->entry_count(), size_t(1));
     }
 
@@ -82,12 +80,11 @@ private slots:
     void cancelledOrFailedCommandsKeepLogbookAndName() {
         const auto truncated = *dir / "t.qvl";
         dives_on({1, 2, 3}).Scrivi(truncated);
-        const std::string whole = read_bytes(truncated);
-        write_bytes(truncated, whole.substr(0, whole.size() - 10));
+        std::filesystem::resize_file(truncated, std::filesystem::file_size(truncated) - 10);
         form->logbook().set_posto("keep");
-        script.answers = {true, true};
-        script.apri = {std::nullopt, std::nullopt, std::nullopt, q(truncated), q(truncated)};
-        script.salva = {std::nullopt, q(*dir / "no" / "such" / "x.qvl")};
+        question->answers = {true, true};
+        files->open = {std::nullopt, std::nullopt, std::nullopt, q(truncated), q(truncated)};
+        files->save = {std::nullopt, q(*dir / "no" / "such" / "x.qvl")};
         for (auto h : {&TMainForm::Carica1Click, &TMainForm::ConvertidaDataTrak1Click, &TMainForm::Merge1Click,
                        &TMainForm::SalvaCome1Click, &TMainForm::Carica1Click, &TMainForm::Merge1Click,
                        &TMainForm::SalvaCome1Click})
@@ -97,7 +94,7 @@ private slots:
         QCOMPARE(form->logbook().num_imm, 1u);
         QCOMPARE(form->logbook().attuale().posto, std::string("keep"));
         QCOMPARE(form->nomefile, QString("untitled.qvl"));
-        QVERIFY(script.salva.empty());
+        QVERIFY(files->save.empty());
         QCOMPARE(dir->entry_count(), size_t(1));
     }
 
@@ -105,10 +102,10 @@ private slots:
     void dataTrakImportWithCancelledSaveIsUntitled() {
         load(dives_on({1}));
         write_bytes(*dir / "dt.log", std::string(12, '\0'));  // the header of zero dives
-        script.apri = {q(*dir / "dt.log")};
-        script.salva = {std::nullopt};
+        files->open = {q(*dir / "dt.log")};
+        files->save = {std::nullopt};
         run(&TMainForm::ConvertidaDataTrak1Click);
-        QVERIFY(script.salva.empty() && errors.messages.empty());
+        QVERIFY(files->save.empty() && errors.messages.empty());
         QCOMPARE(form->nomefile, QString("untitled.qvl"));
     }
 
