@@ -43,8 +43,6 @@ private slots:
                              form->lbomb, form->bar, form->prof, form->t_acqua, form->t_aria})
             retype(f->edit(), QString::number(++typed));
         form->muta->setCurrentIndex(2);
-        form->alt->setCurrentIndex(3);
-        form->meteo->setCurrentIndex(1);
         form->PageControl2->setCurrentWidget(form->Imm_data_luogo);
         retype(form->posto, "Ustica");
         form->PageControl2->setCurrentWidget(form->imm_descrizioni);
@@ -53,8 +51,8 @@ private slots:
         const Timmersione& d = dive(0);
         QCOMPARE((QList<double>{double(d.giorno), double(d.mese), double(d.ora_imm), double(d.min_imm), double(d.ora_int),
                                 double(d.min_int), double(d.ora_dur), double(d.min_dur), double(d.lbomb), d.bar,
-                                d.prof, d.t_acqua, d.t_aria, double(d.muta), double(d.alt), double(d.meteo)}),
-                 (QList<double>{15, 4, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 2, 3, 1}));
+                                d.prof, d.t_acqua, d.t_aria, double(d.muta)}),
+                 (QList<double>{15, 4, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 2}));
         QCOMPARE(d.posto + d.commenti, std::string("Usticaok"));
     }
 

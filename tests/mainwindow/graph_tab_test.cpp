@@ -53,7 +53,6 @@ private slots:
         QCOMPARE(form->PageControl1->currentWidget(), form->dati);
         double_click(0);
         QCOMPARE(form->PageControl1->currentWidget(), form->grafico);
-        QCOMPARE(form->profilo_grafico.n, size_t(150));
         // 12 l x 150 bar / 50 min / 2 atm
         QCOMPARE(panels(), (QStringList{"Tempo:", "Prof:", "Prof.Max:10", "Prof.Media:10", "Consumo Aria: 18",
                                         QString("Imm.n°:1")}));

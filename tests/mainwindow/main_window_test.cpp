@@ -4,7 +4,7 @@ class MainWindowTest : public FormFixture {
     Q_OBJECT
 
 private slots:
-    // Without a profile keys and clicks cannot show the graph, but Tab and Shift+Tab move on.
+    // Without a profile a click cannot show the graph, but Tab and Shift+Tab move on.
     void focusLeavesTheOuterTabRowWithoutAProfile() {
         show_active();
         QTabBar* bar = form->PageControl1->tabBar();
@@ -13,9 +13,6 @@ private slots:
             QTest::keyClick(bar, key);
             QVERIFY2(!bar->hasFocus(), qPrintable(QKeySequence(key).toString()));
         }
-        bar->setFocus(Qt::TabFocusReason);
-        for (Qt::Key key : {Qt::Key_Right, Qt::Key_End}) QTest::keyClick(bar, key);
-        QTest::keyClick(bar, Qt::Key_Tab, Qt::ControlModifier);
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
         QCOMPARE(form->PageControl1->currentWidget(), form->dati);
     }
