@@ -32,8 +32,7 @@ private slots:
     // However small the window is made, the list shows its items and every editor field
     // stays within its tab.
     void shrinkingKeepsTheListAndTheEditorUsable() {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        show_active();
         form->resize(100, 100);
         QApplication::processEvents();
         QVERIFY(form->ListBox1->viewport()->width() >= form->ListBox1->fontMetrics().horizontalAdvance("* 9999 - Portofino"));
