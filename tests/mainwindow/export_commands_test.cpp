@@ -3,57 +3,33 @@
 #include "form_fixture.h"
 #include "framework/decimal_separator.h"
 
-class ExportCommandsTest : public QObject, FormFixture {
+class ExportCommandsTest : public FormFixture {
     Q_OBJECT
 
-    // Opens "File" on the menu bar and clicks the item, as the user does.
-    void choose(QAction* item) {
-        QMenuBar* bar = form->menuBar();
-        QAction* file = bar->actions().first();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file).center());
-        QTRY_VERIFY(file->menu()->isVisible());
-        QTest::mouseClick(file->menu(), Qt::LeftButton, {}, file->menu()->actionGeometry(item).center());
-    }
-
 private slots:
-    void init() {
-        set_up();
+    // A cancel writes nothing; a failed write says so. Both exports write the whole
+    // logbook, return to the data tabs and leave the logbook, its file and its name as they were.
+    void exportsWriteTheWholeLogbookOrNothing() {
         load(every_kind_logbook());
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-    void cleanup() { tear_down(); }
-
-    // Both exports write the whole logbook, return to the data tabs and leave the logbook,
-    // its file and its name as they were.
-    void exportsWriteTheWholeLogbookAndChangeNothing() {
+        const QString folder = q(*dir / "cartella.csv");
+        std::filesystem::create_directory(folder.toStdString());
+        files->exports = {std::nullopt, std::nullopt, folder, q(*dir / "diario.csv"), q(*dir / "diario.uddf")};
+        for (QAction* a : {form->EsportainCSV1, form->EsportainUDDF1, form->EsportainCSV1}) a->trigger();
+        QCOMPARE(errors.messages, std::vector<QString>{"Cannot create file " + folder});
+        QCOMPARE(dir->entry_count(), std::size_t(2));  // the logbook loaded and the folder
         form->logbook().Scrivi(*dir / "before.qvl");
         form->PageControl2->setCurrentWidget(form->Imm_dati);
-        script.esporta = {q(*dir / "diario.csv"), q(*dir / "diario.uddf")};
-        choose(form->EsportainCSV1);
+        form->EsportainCSV1->trigger();
         QCOMPARE(read_bytes(*dir / "diario.csv"), testo_csv(form->logbook(), formato_csv(system_decimal_separator())));
         QCOMPARE(form->PageControl2->currentWidget(), form->Imm_data_luogo);
-        choose(form->EsportainUDDF1);
+        form->EsportainUDDF1->trigger();
         const QByteArray xml = QByteArray::fromStdString(read_bytes(*dir / "diario.uddf"));
         QCOMPARE(xml.count("<dive id="), qsizetype(form->logbook().num_imm));
-
         form->logbook().Scrivi(*dir / "after.qvl");
         QCOMPARE(read_bytes(*dir / "after.qvl"), read_bytes(*dir / "before.qvl"));  // NaN fields: compared as stored
         QCOMPARE(form->windowTitle(), "Quorvel >>> " + q(*dir / "in.qvl"));
-        QVERIFY(errors.messages.empty());
-    }
-
-    // A cancel writes nothing; a failed write says so.
-    void cancelledOrFailedExportsWriteNothing() {
-        const QString folder = q(*dir / "cartella.csv");
-        std::filesystem::create_directory(folder.toStdString());
-        script.esporta = {std::nullopt, std::nullopt, folder};
-        choose(form->EsportainCSV1);
-        choose(form->EsportainUDDF1);
-        choose(form->EsportainCSV1);
-        QCOMPARE(errors.messages, std::vector<QString>{"Cannot create file " + folder});
-        QVERIFY(script.esporta.empty());
-        QCOMPARE(dir->entry_count(), std::size_t(2));  // the logbook loaded and the folder
+        QCOMPARE(errors.messages.size(), std::size_t(1));
+        QVERIFY(files->exports.empty());
     }
 };
 

@@ -28,12 +28,6 @@
 #include "mainwindow/Tatt.h"
 #include "temp_dir.h"
 
-struct Script {
-    std::deque<std::optional<QString>> apri, salva, esporta;
-    std::deque<bool> answers;
-    std::vector<int> apri_filters;
-};
-
 template <class T>
 T next_answer(std::deque<T>& answers, const char* what) {
     if (answers.empty()) throw std::logic_error(std::string("unexpected ") + what);
@@ -43,22 +37,17 @@ T next_answer(std::deque<T>& answers, const char* what) {
 }
 
 struct ScriptedDialogs : FileDialogs {
-    Script& s;
-    explicit ScriptedDialogs(Script& script) : s(script) {}
-    std::optional<QString> apri(int filter_index, const QString&) override {
-        s.apri_filters.push_back(filter_index);
-        return next_answer(s.apri, "open dialog");
-    }
-    std::optional<QString> salva() override { return next_answer(s.salva, "save dialog"); }
+    std::deque<std::optional<QString>> open, save, exports;
+    std::optional<QString> apri(int, const QString&) override { return next_answer(open, "open dialog"); }
+    std::optional<QString> salva() override { return next_answer(save, "save dialog"); }
     std::optional<QString> esporta(const QString&, const QString&, const QString&) override {
-        return next_answer(s.esporta, "export dialog");
+        return next_answer(exports, "export dialog");
     }
 };
 
 struct ScriptedQuestion : YesNoQuestion {
-    Script& s;
-    explicit ScriptedQuestion(Script& script) : s(script) {}
-    bool ask(const QString&, const QString&) override { return next_answer(s.answers, "question"); }
+    std::deque<bool> answers;
+    bool ask(const QString&, const QString&) override { return next_answer(answers, "question"); }
 };
 
 struct RecordingErrorBox : ErrorBox {
@@ -66,21 +55,25 @@ struct RecordingErrorBox : ErrorBox {
     void show_error(const QString& m) override { messages.push_back(m); }
 };
 
-struct FormFixture {
+class FormFixture : public QObject {
+    Q_OBJECT
+
+protected:
     std::unique_ptr<TMainForm> form;
-    Script script;
+    ScriptedDialogs* files = nullptr;
+    ScriptedQuestion* question = nullptr;
     RecordingErrorBox errors;
     std::unique_ptr<TempDir> dir;
 
-    void set_up() {
-        script = Script{};
+protected slots:
+    void init() {
         errors.messages.clear();
         set_error_box(&errors);
         dir = std::make_unique<TempDir>();
         form = std::make_unique<TMainForm>();
         MainForm = form.get();
-        form->set_file_dialogs(std::make_unique<ScriptedDialogs>(script));
-        form->set_question(std::make_unique<ScriptedQuestion>(script));
+        form->set_file_dialogs(std::unique_ptr<FileDialogs>(files = new ScriptedDialogs));
+        form->set_question(std::unique_ptr<YesNoQuestion>(question = new ScriptedQuestion));
         Tipo = new TTipo(form.get());
         att = new Tatt(form.get());
         DialogStampa = new TDialogStampa(form.get());
@@ -88,26 +81,22 @@ struct FormFixture {
         Form_Logo = new TForm_Logo(form.get());
         FStat = new TFStat(form.get());
     }
-    void tear_down() {
-        form.reset();
-        set_error_box(nullptr);
-    }
+    void cleanup() { form.reset(); set_error_box(nullptr); }
+
+protected:
 
     // Runs a handler the way the event loop does: an exception goes to the error box.
-    void run(void (TMainForm::*handler)()) {
-        run_reporting_errors([&] { (form.get()->*handler)(); });
-    }
+    void run(void (TMainForm::*handler)()) { run_reporting_errors([&] { (form.get()->*handler)(); }); }
 
     static QString q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
-    // Dives numbered on the given days of May 2021, in that order, each placed at prefix +
-    // its day.
-    static Clogbook dives_on(std::initializer_list<int> days, const std::string& prefix = "") {
+    // Dives numbered on the given days of May 2021, in that order, each placed at its day.
+    static Clogbook dives_on(std::initializer_list<int> days) {
         Clogbook lb(uint32_t(days.size()));
         for (int d : days) {
             lb.set_nimm();
             lb.set_data(d, 5, 2021);
-            lb.set_posto(prefix + std::to_string(d));
+            lb.set_posto(std::to_string(d));
             ++lb.corrente;
         }
         lb.corrente = 0;
@@ -118,7 +107,7 @@ struct FormFixture {
     void load(const Clogbook& lb) {
         const auto p = *dir / "in.qvl";
         lb.Scrivi(p);
-        script.apri = {q(p)};
+        files->open = {q(p)};
         run(&TMainForm::Carica1Click);
     }
 
@@ -131,6 +120,13 @@ struct FormFixture {
     void click_item(int row, Qt::KeyboardModifiers mods = {}) {
         QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, mods,
                           form->ListBox1->visualRect(form->ListBox1->model()->index(row, 0)).center());
+    }
+
+    const Timmersione& dive(uint32_t i) const { return form->logbook().immersioni[i]; }
+    static void retype(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
     }
 
     QStringList items() const {

@@ -3,15 +3,7 @@
 #include "form_fixture.h"
 #include "profile_bytes.h"
 
-namespace {
-
-std::string flat_profile(std::size_t samples, double depth) {
-    return profile_bytes(std::vector<ProfileSample>(samples, ProfileSample{depth, 0}));
-}
-
-}  // namespace
-
-class GraphTabTest : public QObject, FormFixture {
+class GraphTabTest : public FormFixture {
     Q_OBJECT
 
     QStringList panels() const {
@@ -25,26 +17,6 @@ class GraphTabTest : public QObject, FormFixture {
         QCoreApplication::processEvents();
     }
 
-    // Four dives, the third without profile; the first is 50 minutes at 10 m (150
-    // samples) on 150 bar of a 12 l tank, the second 28.5 m deep.
-    void load_four_dives() {
-        Clogbook lb = dives_on({1, 2, 3, 4});
-        for (const std::string& p : {flat_profile(150, 10.0), profile_bytes(realistic_dive(135, 28.0)), std::string(),
-                                     flat_profile(30, 5.0)}) {
-            lb.set_computer(30);
-            lb.set_profilo(p);
-            ++lb.corrente;
-        }
-        lb.corrente = 1;
-        lb.set_prof(28.5);
-        lb.corrente = 0;
-        lb.set_prof(10.0);
-        lb.set_lbomb(12);
-        lb.set_bar(150.0);
-        lb.set_durata(0, 50);
-        load(lb);
-    }
-
     void double_click(int row) {
         QListView* list = form->ListBox1;
         const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
@@ -56,63 +28,42 @@ class GraphTabTest : public QObject, FormFixture {
 
 private slots:
     void init() {
-        set_up();
+        FormFixture::init();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
-    void cleanup() { tear_down(); }
 
-    // Down and Up go to the neighbour with a profile, stop before one without and at the ends.
-    void doubleClickShowsTheDiveAndArrowKeysMoveOn() {
-        load_four_dives();
+    // Down goes to the neighbour with a profile, stops before one without, and the list
+    // follows. The readout stops at the frame's edge.
+    void doubleClickArrowKeysAndTheReadout() {
+        // The first dive is 50 minutes at 10 m (150 samples) on 150 bar of a 12 l tank.
+        Clogbook lb = dives_on({1, 2, 3, 4});
+        for (std::size_t samples : {150, 135, 0, 30}) {
+            lb.set_computer(30);
+            lb.set_profilo(samples ? profile_bytes(std::vector<ProfileSample>(samples, {10.0, 0})) : std::string());
+            ++lb.corrente;
+        }
+        lb.corrente = 0;
+        lb.set_prof(10.0);
+        lb.set_lbomb(12);
+        lb.set_bar(150.0);
+        lb.set_durata(0, 50);
+        load(lb);
         double_click(2);  // no profile: the data tab stays
         QCOMPARE(form->PageControl1->currentWidget(), form->dati);
         double_click(0);
         QCOMPARE(form->PageControl1->currentWidget(), form->grafico);
-        QCOMPARE(form->profilo_grafico.n, size_t(150));
         // 12 l x 150 bar / 50 min / 2 atm
         QCOMPARE(panels(), (QStringList{"Tempo:", "Prof:", "Prof.Max:10", "Prof.Media:10", "Consumo Aria: 18",
                                         QString("Imm.n°:1")}));
-        QCOMPARE(form->focusWidget(), static_cast<QWidget*>(form->Edit1));
-        for (int i = 0; i < 2; ++i) QTest::keyClick(form->Edit1, Qt::Key_Down);
-        QCOMPARE(form->imm_grafico, 1u);
-        for (int i = 0; i < 2; ++i) QTest::keyClick(form->Edit1, Qt::Key_Up);
-        QCOMPARE(form->logbook().corrente, 0u);
-        QCOMPARE(form->ListBox1->currentIndex().row(), 0);
-        QCOMPARE(panels()[5], QString("Imm.n°:1"));
-        // A command takes the user back to the data without the tab-change step.
-        run(&TMainForm::Statistiche1Click);
-        QCOMPARE(form->PageControl1->currentWidget(), form->dati);
-        QVERIFY(!form->StatusBar1->simplePanel());
-    }
-
-    // The readout stops at the frame's edge, keeps its texts through a change of dive and
-    // of tab until the mouse moves again, and follows the frame when the window grows.
-    void readoutFollowsTheMouseAndOutlivesDiveAndTab() {
-        load_four_dives();
-        double_click(0);
         move_mouse(0);
         QCOMPARE(panels().mid(0, 2), (QStringList{"Tempo:0:0", "Prof:0"}));
         move_mouse(form->figura->width() - 10);
         QCOMPARE(form->indicatore->x(), form->figura->width() - 50);
         QCOMPARE(panels().mid(0, 2), (QStringList{"Tempo:50:0", "Prof:10"}));
-
-        QTest::keyClick(form->Edit1, Qt::Key_Down);
-        form->figura->repaint();
-        QCOMPARE(panels().mid(0, 3), (QStringList{"Tempo:50:0", "Prof:10", "Prof.Max:28.5"}));
-        QTabBar* bar = form->PageControl1->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
-        QCOMPARE(panels()[1], QString("Prof:10"));
-
-        QTest::keyClick(form->Edit1, Qt::Key_Up);
-        const int before = form->figura->width();
-        form->resize(1100, 750);
-        QTRY_VERIFY(form->figura->width() > before + 300);
-        QTRY_COMPARE(form->indicatore->height(), form->figura->height());
-        move_mouse(form->figura->width() - 5);
-        QCOMPARE(form->indicatore->x(), form->figura->width() - 50);
-        QCOMPARE(panels()[0], QString("Tempo:50:0"));
+        for (int i = 0; i < 2; ++i) QTest::keyClick(form->focusWidget(), Qt::Key_Down);
+        QCOMPARE(form->imm_grafico, 1u);
+        QCOMPARE(form->ListBox1->currentIndex().row(), 1);
     }
 
     void filesThatCannotBeDrawnStillPaint() {

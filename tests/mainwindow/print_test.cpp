@@ -3,6 +3,7 @@
 
 #include "form_fixture.h"
 #include "framework/print_dialog.h"
+#include "profile_bytes.h"
 
 namespace {
 
@@ -27,22 +28,16 @@ QString run_tool(const char* tool, const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-int pdf_pages(const QString& pdf) {
-    return QRegularExpression("Pages:\\s+(\\d+)").match(run_tool(PDFINFO, {pdf})).captured(1).toInt();
-}
-
-QRadioButton* item(QGroupBox* group, int i) { return group->findChildren<QRadioButton*>().at(i); }
-
 // Chooses the items of the shown dialog and presses "Stampa".
 void press_stampa(int quali, int cosa) {
-    QTest::mouseClick(item(DialogStampa->RadioGroup1, quali), Qt::LeftButton);
-    QTest::mouseClick(item(DialogStampa->RadioGroup2, cosa), Qt::LeftButton);
+    QTest::mouseClick(DialogStampa->RadioGroup1->findChildren<QRadioButton*>().at(quali), Qt::LeftButton);
+    QTest::mouseClick(DialogStampa->RadioGroup2->findChildren<QRadioButton*>().at(cosa), Qt::LeftButton);
     QTest::mouseClick(DialogStampa->BitBtn1, Qt::LeftButton);
 }
 
 }  // namespace
 
-class PrintTest : public QObject, FormFixture {
+class PrintTest : public FormFixture {
     Q_OBJECT
 
     ScriptedPrintDialog* print = nullptr;
@@ -50,8 +45,7 @@ class PrintTest : public QObject, FormFixture {
     // Dives numbered 1..n, each with ten minutes of profile at 10 m.
     void load_dives(std::initializer_list<int> days) {
         Clogbook lb = dives_on(days);
-        std::string profile(22, '\x11');
-        for (int g = 0; g < 10; ++g) profile += std::string("\x10\xFF\x10\xFF\x10\xFF\x33", 7);
+        const std::string profile = profile_bytes(std::vector<ProfileSample>(30, {10.0, 0}));
         for (lb.corrente = 0; lb.corrente < lb.num_imm; ++lb.corrente) {
             lb.set_computer(30);
             lb.set_profilo(profile);
@@ -68,74 +62,48 @@ class PrintTest : public QObject, FormFixture {
 
 private slots:
     void init() {
-        set_up();
-        auto dialog = std::make_unique<ScriptedPrintDialog>();
-        print = dialog.get();
-        form->set_print_dialog(std::move(dialog));
+        FormFixture::init();
+        form->set_print_dialog(std::unique_ptr<PrintDialog>(print = new ScriptedPrintDialog));
         form->show();
     }
-    void cleanup() { tear_down(); }
 
-    // Ctrl+P shows the choice without modality and without leaving the tab shown. Cancel
-    // and Esc write no choice; a cancelled print dialog prints nothing but keeps them.
-    void cancelsKeepOrWriteTheChoicesAsPressed() {
+    // Ctrl+P shows the choice without modality and without leaving the tab shown. Dives
+    // selected while it is open, one page each, in the list's order; "Testo e Grafico"
+    // prints the profile's figures; a serif face stands in for "TmsRmn", not fontconfig's
+    // sans default.
+    void selectedDivesOnePageEachThroughThePrinter() {
+        load_dives({1, 2, 3, 4, 5, 6, 7, 8, 9});
         form->PageControl2->setCurrentWidget(form->Imm_dati);
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTest::keyClick(form->ListBox1, Qt::Key_P, Qt::ControlModifier);
         QVERIFY(DialogStampa->isVisible() && !DialogStampa->isModal());
         QCOMPARE(form->PageControl2->currentWidget(), form->Imm_dati);
-        for (bool escape : {false, true}) {
-            run(&TMainForm::Stampa2Click);
-            QTest::mouseClick(item(DialogStampa->RadioGroup2, 1), Qt::LeftButton);
-            escape ? QTest::keyClick(item(DialogStampa->RadioGroup2, 1), Qt::Key_Escape)
-                   : QTest::mouseClick(DialogStampa->BitBtn2, Qt::LeftButton);
-            QVERIFY(DialogStampa->isHidden());
-            QCOMPARE(form->stampa_cosa, 0);
-        }
-        QCOMPARE(print->shown, 0);
-
-        run(&TMainForm::Stampa2Click);
-        press_stampa(1, 1);
-        QCOMPARE(print->shown, 1);
-        QCOMPARE(form->stampa_quali + form->stampa_cosa, 2);
-        QCOMPARE(print->offered, QDir::current().filePath("untitled.pdf"));
-        run(&TMainForm::Stampa2Click);
-        QCOMPARE(DialogStampa->RadioGroup1Index() + DialogStampa->RadioGroup2Index(), 2);
-        QVERIFY(errors.messages.empty());
-    }
-
-    // Dives selected while the dialog is open, one page each; "Testo e Grafico" prints the
-    // profile's figures; a serif face stands in for "TmsRmn", not fontconfig's sans default.
-    void selectedDivesOnePageEachThroughThePrinter() {
-        load_dives({1, 2, 3, 4, 5, 6, 7, 8, 9});
-        run(&TMainForm::Stampa2Click);
         click_item(7);
         for (int row : {2, 5}) click_item(row, Qt::ControlModifier);
         print->pdf = q(*dir / "three.pdf");
         press_stampa(0, 1);
         QVERIFY2(errors.messages.empty(), errors.messages.empty() ? "" : qPrintable(errors.messages.front()));
-        QCOMPARE(pdf_pages(*print->pdf), 3);
         const QString text = run_tool(PDFTOTEXT, {"-layout", *print->pdf, "-"});
-        QVERIFY(text.contains("Immersione: 3") && text.contains("Immersione: 8") && !text.contains("Immersione: 1 "));
-        QVERIFY(text.contains("Prof. Media: 10 mt"));
+        QCOMPARE(text.count('\f'), 3);  // one form feed ends each page
+        const auto in_list_order = QRegularExpression("Immersione: 3 .*Immersione: 6 .*Immersione: 8 ",
+                                                      QRegularExpression::DotMatchesEverythingOption);
+        QVERIFY(text.contains(in_list_order) && !text.contains("Immersione: 1 ") && text.contains("Prof. Media: 10 mt"));
         QVERIFY(run_tool(PDFFONTS, {*print->pdf}).contains("LiberationSerif"));
     }
 
     // All dives in "Descrizione", one page each; no dive selected: the dialog ran, but no
-    // job and no file.
-    void allDivesAndNothingToPrint() {
+    // job and no file; a file that cannot be made is reported.
+    void allDivesNothingToPrintAndAFailedJob() {
         load_dives({1, 2, 3, 4});
         const QString all = print_to("all.pdf", 1, 0);
-        QCOMPARE(pdf_pages(all), 4);
-        QVERIFY(!run_tool(PDFTOTEXT, {"-layout", all, "-"}).contains("Prof. Media"));
+        const QString text = run_tool(PDFTOTEXT, {"-layout", all, "-"});
+        QVERIFY(text.count('\f') == 4 && !text.contains("Prof. Media"));
         form->ListBox1->selectionModel()->clearSelection();
         QVERIFY(!QFile::exists(print_to("none.pdf", 0, 0)));
         QCOMPARE(print->shown, 2);
-    }
-
-    void printerFailureGoesToTheErrorBox() {
-        const QString pdf = print_to("no such folder/out.pdf", 1, 0);
-        QCOMPARE(errors.messages, std::vector<QString>{"Cannot create file " + pdf});
+        QCOMPARE(print->offered, q(*dir / "in.pdf"));
+        const QString bad = print_to("no such folder/out.pdf", 1, 0);
+        QCOMPARE(errors.messages, std::vector<QString>{"Cannot create file " + bad});
     }
 };
 
