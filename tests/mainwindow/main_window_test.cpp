@@ -71,6 +71,23 @@ private slots:
         QCOMPARE(dir->entry_count(), size_t(1));
     }
 
+    // Merged with a copy of itself: "only the different dives?" answered Yes keeps the
+    // count, No keeps both of each pair, the other file's first.
+    void mergeAsksWhetherToDropEqualDives() {
+        for (auto [only_different, items_after] :
+             {std::pair{true, QStringList{" 1 - 1", " 2 - 2"}}, std::pair{false, QStringList{" 1 - 9", " 2 - 1", " 3 - 9", " 4 - 2"}}}) {
+            load(dives_on({1, 2}));
+            Clogbook other = dives_on({1, 2});
+            for (other.corrente = 0; other.corrente < 2; ++other.corrente) other.set_posto("9");
+            other.Scrivi(*dir / "other.qvl");
+            question->answers = {only_different};
+            files->open = {q(*dir / "other.qvl")};
+            files->save = {std::nullopt};
+            run(&TMainForm::Merge1Click);
+            QCOMPARE(items(), items_after);
+        }
+    }
+
     // Cancelled dialogs, then files that cannot be read or written: the logbook and its
     // name stay, and nothing is written. Every reader goes through the same fresh logbook.
     void cancelledOrFailedCommandsKeepLogbookAndName() {
