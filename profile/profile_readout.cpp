@@ -17,7 +17,9 @@ constexpr double seconds_factor = 0.06000240009600384;
 std::string readout_time_text(double minutes) {
     // Callers keep the minutes finite, non-negative and within the dive.
     const auto whole = static_cast<int64_t>(minutes);
-    const auto seconds = static_cast<int64_t>((minutes - static_cast<double>(whole)) * 1000.0 * seconds_factor);
+    // The long minute would read the last 0.04 s of one as its 60th second.
+    const auto seconds = std::min<int64_t>(
+        static_cast<int64_t>((minutes - static_cast<double>(whole)) * 1000.0 * seconds_factor), 59);
     return truncate_text("Tempo:" + std::to_string(whole) + ":" + std::to_string(seconds), 12);
 }
 

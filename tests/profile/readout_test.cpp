@@ -6,6 +6,7 @@
 
 TEST(ProfileReadout, TextsAreCutAndSamplesWithinThePlot) {
     EXPECT_EQ(readout_time_text(1.0 / 3.0), "Tempo:0:20");       // 60.0024 s a minute
+    EXPECT_EQ(readout_time_text(45 - 1e-5), "Tempo:44:59");     // but never a 60th second
     EXPECT_EQ(readout_time_text(1234.99), "Tempo:1234:5");      // 13 characters cut to 12
     EXPECT_EQ(readout_depth_text(5.3125, ','), "Prof:5,3125");  // 12 characters
     // Mouse and sample stay within the plot whatever the scale.
