@@ -44,6 +44,8 @@ public:
 
     // A number; an empty cell for one that is not finite.
     void numero(double v) { cella(std::isfinite(v) ? format_general(v, f_.decimale) : std::string()); }
+    // A temperature: 0 is one never entered, left empty as the UDDF export leaves it out.
+    void temperatura(double v) { v == 0 ? cella({}) : numero(v); }
     void intero(int64_t v) { cella(std::to_string(v)); }
 
     void fine() { out_ += "\r\n"; }
@@ -61,8 +63,8 @@ void riga_immersione(std::string& out, CsvFormat f, const Timmersione& d) {
     r.cella(ora_iso(d));
     r.intero(minuti(d.ora_dur, d.min_dur));
     r.numero(d.prof);
-    r.numero(d.t_acqua);
-    r.numero(d.t_aria);
+    r.temperatura(d.t_acqua);
+    r.temperatura(d.t_aria);
     r.intero(minuti(d.ora_int, d.min_int));
     r.intero(d.lbomb);
     r.numero(d.bar);

@@ -10,8 +10,13 @@
 #include "logbook/Clogbook.h"
 
 // UTF-8 of stored Windows-1252 bytes. Control characters that neither a text cell nor
-// XML can carry (below 0x20 except tab, LF and CR, zero bytes included) are left out.
+// XML can carry (below 0x20 except tab, LF and CR, zero bytes included), DEL and the
+// five bytes the code page leaves undefined are left out.
 std::string utf8_da_1252(std::string_view bytes);
+
+// Windows-1252 bytes of a UTF-8 text; a character the code page lacks, or a byte that
+// is not UTF-8, becomes "?".
+std::string testo_1252(std::string_view utf8);
 
 // A text without the blanks and commas at its ends: the flag texts end with their own
 // separator ("Acqua Salata, "), which a cell or a note does not want.
@@ -23,6 +28,13 @@ std::string testo_attivita_esportato(const Timmersione& d);
 // Dive-type and alarm texts without trailing separators.
 std::string testo_tipo_esportato(const Timmersione& d);
 std::string testo_allarmi_esportato(const Timmersione& d);
+
+// Days of a month (1..12) of a year.
+int32_t giorni_del_mese(int32_t mese, int32_t anno);
+
+// A real calendar date (years 1..9999); a real time of day.
+bool data_reale(const Timmersione& d);
+bool ora_reale(const Timmersione& d);
 
 // "YYYY-MM-DD" for a real calendar date (years 1..9999); empty for anything else,
 // such as the 0/0/0 of a new dive or a 31 February typed in the editor.

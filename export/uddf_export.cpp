@@ -6,8 +6,8 @@
 #include "export/dive_texts.h"
 #include "export/uddf_index.h"
 #include "export/uddf_markup.h"
+#include "export/uddf_notes.h"
 #include "export/uddf_values.h"
-#include "logbook/list_text.h"
 #include "profile/profile_decoder.h"
 
 namespace {
@@ -72,7 +72,7 @@ private:
         for (std::size_t i = 0; i < indice_.compagni.size(); ++i) {
             w_.writeStartElement(u"buddy"_s);
             w_.writeAttribute(u"id"_s, id("buddy", i));
-            const auto [nome, cognome] = uddf::nome_e_cognome(indice_.compagni[i]);
+            const auto [nome, cognome] = nome_e_cognome(indice_.compagni[i]);
             persona(nome, cognome);
             w_.writeEndElement();
         }
@@ -86,12 +86,13 @@ private:
             const auto& [posto, punto] = indice_.posti[i];
             w_.writeStartElement(u"site"_s);
             w_.writeAttribute(u"id"_s, id("site", i));
-            w_.writeTextElement(u"name"_s, testo(posto.empty() ? punto : posto));
-            if (!posto.empty() && !punto.empty()) {
-                w_.writeStartElement(u"notes"_s);
-                w_.writeTextElement(u"para"_s, testo(punto));
-                w_.writeEndElement();
-            }
+            // The name carries the place and the point, for readers that show only the
+            // name; the place alone is the location.
+            const std::string nome = posto.empty() ? punto : punto.empty() ? posto : posto + ", " + punto;
+            w_.writeTextElement(u"name"_s, testo(nome));
+            w_.writeStartElement(u"geography"_s);
+            w_.writeTextElement(u"location"_s, testo(posto));
+            w_.writeEndElement();
             w_.writeEndElement();
         }
         w_.writeEndElement();
@@ -123,40 +124,18 @@ private:
             decode_profile(d, profilo_);
             uddf::campioni(grezzo_, profilo_);
         }
-        uddf::dopo_immersione(grezzo_, d);
+        uddf::dopo_immersione(grezzo_, d, d.lung_profilo != 0 ? &profilo_ : nullptr);
         grezzo(grezzo_);
         note(d);
         xml_ += QLatin1StringView(uddf::fine_immersione);
     }
 
-    void paragrafo(const QString& etichetta, const std::string& bytes_1252) {
-        if (bytes_1252.empty()) return;
-        w_.writeTextElement(u"para"_s, etichetta + testo(bytes_1252));
-    }
-
     void note(const Timmersione& d) {
-        std::string commenti(d.commenti);
-        std::erase(commenti, '\r');  // one line break as XML has it
-        const std::string bombola = d.lbomb > 0 ? std::to_string(d.lbomb) + " l" : std::string();
-        const std::string computer = d.computer != 0 ? nome_computer(d.computer) : "";
-        const std::pair<QString, std::string> parti[] = {
-            {u""_s, commenti},
-            {u"Tipo di immersione: "_s, testo_tipo_esportato(d)},
-            {u"Attività: "_s, testo_attivita_esportato(d)},
-            {u"Allarmi: "_s, testo_allarmi_esportato(d)},
-            {u"Bombola: "_s, bombola},
-            {u"Muta: "_s, voce_scelta(voci_muta, d.muta)},
-            {u"Meteo: "_s, voce_scelta(voci_meteo, d.meteo)},
-            {u"Altitudine: "_s, voce_scelta(voci_alt, d.alt)},
-            {u"Computer: "_s, computer}};
-        bool aperte = false;
-        for (const auto& [etichetta, valore] : parti) {
-            if (valore.find_first_not_of(" \t\n") == std::string::npos) continue;
-            if (!aperte) w_.writeStartElement(u"notes"_s);
-            aperte = true;
-            paragrafo(etichetta, valore);
-        }
-        if (aperte) w_.writeEndElement();
+        const std::string testo_note = note_immersione(d);
+        if (testo_note.empty()) return;
+        w_.writeStartElement(u"notes"_s);
+        w_.writeTextElement(u"para"_s, testo(testo_note));
+        w_.writeEndElement();
     }
 
     QIODevice& out_;

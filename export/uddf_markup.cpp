@@ -1,5 +1,6 @@
 #include "export/uddf_markup.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <optional>
@@ -63,10 +64,11 @@ std::string id(const char* tipo, std::size_t n) { return std::string(tipo) + '_'
 
 void inizio_immersione(std::string& out, std::size_t i, const Timmersione& d, const IndiceUddf& indice) {
     out.append("<dive id=\"").append(id("dive", i)).append("\"><informationbeforedive>");
-    if (indice.posto_di[i] != IndiceUddf::nessuno) collegamento(out, "site", indice.posto_di[i]);
+    // Buddies first: readers that take the first link for the site still find it.
     for (uint32_t b : indice.compagni_di[i]) collegamento(out, "buddy", b);
+    if (indice.posto_di[i] != IndiceUddf::nessuno) collegamento(out, "site", indice.posto_di[i]);
     if (const auto n = numero(d.nimm)) elemento(out, "divenumber", std::to_string(*n));
-    if (const std::string t = data_ora(d); !t.empty()) elemento(out, "datetime", t);
+    elemento(out, "datetime", data_ora(d));
     se_c_e(out, "airtemperature", temperatura_k(d.t_aria));
     if (const auto s = durata_s(d.ora_int, d.min_int)) {
         out += "<surfaceintervalbeforedive>";
@@ -83,27 +85,30 @@ void campioni(std::string& out, const DecodedProfile& profilo) {
     out.reserve(out.size() + (profilo.n + 1) * 80);
     out += "<samples>";
     for (std::size_t k = 0; k <= profilo.n; ++k) {
-        char punto[256];  // the markup, two numbers and every alarm
-        char* p = copia(punto, "<waypoint><depth>");
-        p = scrivi_numero(p, profilo.depth[k]);
-        p = copia(p, "</depth><divetime>");
-        p = std::to_chars(p, p + 32, secondi_per_campione * uint64_t(k)).ptr;
-        p = copia(p, "</divetime>");
+        char punto[256];  // the markup, every alarm and two numbers
+        char* p = copia(punto, "<waypoint>");
         for (const Allarme& a : allarmi) {
             if (!(profilo.flags[k] & a.bit)) continue;
             p = copia(p, "<alarm>");
             p = std::copy(a.parola.begin(), a.parola.end(), p);
             p = copia(p, "</alarm>");
         }
-        p = copia(p, "</waypoint>");
+        p = copia(p, "<depth>");
+        p = scrivi_numero(p, profilo.depth[k]);
+        p = copia(p, "</depth><divetime>");
+        p = std::to_chars(p, p + 32, secondi_per_campione * uint64_t(k)).ptr;
+        p = copia(p, "</divetime></waypoint>");
         out.append(punto, p);
     }
     out += "</samples>";
 }
 
-void dopo_immersione(std::string& out, const Timmersione& d) {
+void dopo_immersione(std::string& out, const Timmersione& d, const DecodedProfile* profilo) {
     out += "<informationafterdive>";
-    se_c_e(out, "greatestdepth", profondita_m(d.prof));
+    // A depth that cannot be real is replaced by the deepest sample, or 0 without any.
+    double massima = 0;
+    if (profilo) massima = *std::max_element(profilo->depth.begin(), profilo->depth.end());
+    se_c_e(out, "greatestdepth", profondita_m(d.prof).value_or(massima));
     se_c_e(out, "lowesttemperature", temperatura_k(d.t_acqua));
     se_c_e(out, "pressuredrop", calo_pressione_pa(d.bar));
     se_c_e(out, "diveduration", durata_s(d.ora_dur, d.min_dur));

@@ -24,7 +24,8 @@ void inizio_immersione(std::string& out, std::size_t i, const Timmersione& d, co
 void campioni(std::string& out, const DecodedProfile& profilo);
 
 // "<informationafterdive>" and its numbers; the notes and fine_immersione follow.
-void dopo_immersione(std::string& out, const Timmersione& d);
+// `profilo` is the dive's decoded profile, if it has one.
+void dopo_immersione(std::string& out, const Timmersione& d, const DecodedProfile* profilo);
 
 inline constexpr const char* fine_immersione = "</informationafterdive></dive>";
 

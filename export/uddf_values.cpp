@@ -1,6 +1,8 @@
 #include "export/uddf_values.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "export/dive_texts.h"
 
@@ -43,18 +45,15 @@ std::optional<double> altitudine_m(int32_t alt) {
 std::optional<int32_t> numero(int32_t nimm) { return nimm > 0 ? std::optional(nimm) : std::nullopt; }
 
 std::string data_ora(const Timmersione& d) {
-    std::string t = data_iso(d);
-    const std::string ora = ora_iso(d);
-    if (!t.empty() && !ora.empty()) t += "T" + ora + ":00";
-    return t;
-}
-
-std::pair<std::string, std::string> nome_e_cognome(const std::string& riga) {
-    const std::size_t spazio = riga.find_last_of(" \t");
-    if (spazio == std::string::npos) return {riga, {}};
-    std::string nome = riga.substr(0, spazio);
-    while (!nome.empty() && (nome.back() == ' ' || nome.back() == '\t')) nome.pop_back();
-    return {nome, riga.substr(spazio + 1)};
+    // A date that cannot be written is brought to the nearest one that can: 31 February
+    // is the month's last day, hour 24 is 23, the 0/0/0 of a new dive is 1 January of
+    // the year 1. The notes keep the date as stored.
+    const int32_t anno = std::clamp(d.anno, 1, 9999), mese = std::clamp(d.mese, 1, 12);
+    const int32_t ultimo = giorni_del_mese(mese, anno);
+    char testo[64];
+    std::snprintf(testo, sizeof testo, "%04d-%02d-%02dT%02d:%02d:00", int(anno), int(mese),
+                  int(std::clamp(d.giorno, 1, ultimo)), int(std::clamp(d.ora_imm, 0, 23)), int(std::clamp(d.min_imm, 0, 59)));
+    return testo;
 }
 
 }  // namespace uddf

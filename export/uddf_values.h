@@ -17,11 +17,8 @@ std::optional<double> calo_pressione_pa(double bar);         // 0 excluded, up t
 std::optional<double> altitudine_m(int32_t alt);             // the class's lower bound
 std::optional<int32_t> numero(int32_t nimm);                 // positive only
 
-// "YYYY-MM-DDThh:mm:00", or the date alone when the time is not a real one; empty
-// when the date is not a real one.
+// "YYYY-MM-DDThh:mm:00" of the dive's start, whatever the record holds: a date or time
+// that is not a real one is brought into range piece by piece.
 std::string data_ora(const Timmersione& d);
-
-// A buddy's line as first name (every word but the last) and last name.
-std::pair<std::string, std::string> nome_e_cognome(const std::string& riga);
 
 }  // namespace uddf

@@ -62,10 +62,10 @@ TEST(CsvExport, EveryFieldInItsColumnWithTheLocalesSeparators) {
                         "pesca, Osservazione, Notturna, Altro", "Risalita, SOS",
                         // A formula stays text; the zero byte goes.
                         "'=1+1 visto un polpo\r\nseconda riga € fine", "Sconosciuto", "no"}));
-    // A new dive's zero date; NaN and infinity empty, 1e300 as it is; hour 24 and
-    // 31 February are no time and no date.
-    EXPECT_EQ((std::vector{t[1][1], t[1][2], t[4][4], t[4][5], t[4][6], t[4][2], t[5][1]}),
-              (std::vector<std::string>{"", "00:00", "", "", "1e+300", "", ""}));
+    // A new dive's zero date and temperatures never entered; NaN and infinity empty,
+    // 1e300 as it is; hour 24 and 31 February are no time and no date.
+    EXPECT_EQ((std::vector{t[1][1], t[1][2], t[1][5], t[1][6], t[4][4], t[4][5], t[4][6], t[4][2], t[5][1]}),
+              (std::vector<std::string>{"", "00:00", "", "", "", "", "1e+300", "", ""}));
 }
 
 TEST(ExportFiles, WrittenWholeOrNotAtAll) {

@@ -1,9 +1,10 @@
 #pragma once
 
 // A logbook with every kind of value the exports must survive: a new dive (zero date),
-// negative and fractional temperatures, texts with XML and CSV specials, line breaks and
-// Windows-1252 letters, a dive without profile, one whose samples carry every alarm
-// flag, and depths of NaN and 1e300.
+// negative and fractional temperatures, texts with XML and CSV specials, line breaks,
+// Windows-1252 letters and bytes no text may carry, buddies repeated and on one line,
+// a dive without profile, one whose samples carry every alarm flag, and depths of NaN
+// and 1e300.
 
 #include <algorithm>
 #include <limits>
@@ -32,16 +33,17 @@ inline Clogbook every_kind_logbook() {
          .att_bit1 = 0x11, .att_bit2 = 0x10, .allarmi_bit = 0x21, .prof = 18.5, .t_acqua = -1.5, .t_aria = -7.25,
          .bar = 150.5, .posto = place, .punto = point, .altro = "pesca",
          .compagni = "Anna Rossi\r\nPaolo Bianchi\r\n\r\n  Anna Rossi  ",
-         .commenti = "=1+1 visto un polpo\r\nseconda riga \x80 \x00" "fine"s, .profilo = ""},
+         .commenti = "=1+1 visto un polpo\r\nseconda riga \x80 \x00\x7F\x81\x8D\x8F\x90\x9D" "fine"s, .profilo = ""},
         // A profile whose samples carry every flag, at the same place.
         {.computer = 30, .giorno = 1, .mese = 3, .anno = 2024, .ora_imm = 14, .min_imm = 40, .min_dur = 1,
-         .prof = 3.125, .t_acqua = 12.75, .posto = place, .punto = point, .altro = "", .compagni = "Paolo Bianchi",
+         .prof = 3.125, .t_acqua = 12.75, .posto = place, .punto = point, .altro = "", .compagni = "Paolo Bianchi, Markus",
          .commenti = "",
          .profilo = profile_of({{1.25, 0x01}, {2.5, 0x02}, {3.125, 0x04}, {1.875, 0x08}, {0.625, 0x10}, {0.15625, 0x20}})},
         // Values that are not numbers or not real, and hour 24, at another point of the place.
-        {.giorno = 2, .mese = 3, .anno = 2024, .ora_imm = 24, .prof = std::numeric_limits<double>::quiet_NaN(),
-         .t_acqua = std::numeric_limits<double>::infinity(), .t_aria = 1e300, .bar = -3, .posto = place,
-         .punto = "Altro punto", .altro = "", .compagni = "", .commenti = "", .profilo = ""},
+        {.computer = 30, .giorno = 2, .mese = 3, .anno = 2024, .ora_imm = 24,
+         .prof = std::numeric_limits<double>::quiet_NaN(), .t_acqua = std::numeric_limits<double>::infinity(),
+         .t_aria = 1e300, .bar = -3, .posto = place, .punto = "Altro punto", .altro = "", .compagni = "",
+         .commenti = "", .profilo = profile_of({{2.5, 0}, {1.25, 0}})},
         // 1e300 metres on 31 February, a profile without a whole sample.
         {.computer = 30, .giorno = 31, .mese = 2, .anno = 2024, .prof = 1e300, .posto = "", .punto = "", .altro = "",
          .compagni = "", .commenti = "", .profilo = std::string(22, '\x01')},

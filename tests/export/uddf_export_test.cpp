@@ -52,44 +52,70 @@ Texts texts(const std::vector<Element>& doc, const QString& path, int dive = -1)
 
 }  // namespace
 
+// The links of the n-th dive, in their order.
+Texts refs(const std::vector<Element>& doc, int dive) {
+    Texts out;
+    int seen = -1;
+    for (const Element& e : doc) {
+        seen += e.path == "uddf/profiledata/repetitiongroup/dive";
+        if (seen == dive && !e.ref.isEmpty()) out.push_back(e.ref);
+    }
+    return out;
+}
+
 TEST(UddfExport, ReadsBackEveryDiveSiteBuddyValueAndSample) {
     const std::vector<Element> doc = read_back(every_kind_logbook());
     EXPECT_EQ(texts(doc, "uddf/profiledata/repetitiongroup/dive").size(), 5u);
-    // Two buddies (one line repeated), split into first and last name; two sites, one
-    // place at two points; the texts read back as they were typed.
-    EXPECT_EQ(texts(doc, "uddf/diver/buddy/personal/lastname"), (Texts{"Rossi", "Bianchi"}));
-    EXPECT_EQ(texts(doc, "uddf/diver/buddy/personal/firstname"), (Texts{"Anna", "Paolo"}));
-    EXPECT_EQ(texts(doc, "uddf/divesite/site/name"), Texts(2, QString::fromUtf8("Capo \"Rosso\" & <Sud>; scèglio, est")));
+    // Three buddies: one line repeated, one line of two people; a single word is a
+    // first name. Buddies come before the site among a dive's links.
+    EXPECT_EQ(texts(doc, "uddf/diver/buddy/personal/lastname"), (Texts{"Rossi", "Bianchi", ""}));
+    EXPECT_EQ(texts(doc, "uddf/diver/buddy/personal/firstname"), (Texts{"Anna", "Paolo", "Markus"}));
+    EXPECT_EQ(refs(doc, 1), (Texts{"buddy_1", "buddy_2", "site_1"}));
+    EXPECT_EQ(refs(doc, 2), (Texts{"buddy_2", "buddy_3", "site_1"}));
+    // Two sites, one place at two points: the name carries both, the location the place.
+    const QString place = QString::fromUtf8("Capo \"Rosso\" & <Sud>; scèglio, est");
+    EXPECT_EQ(texts(doc, "uddf/divesite/site/name"),
+              (Texts{place + QString::fromUtf8(", Secca d'àrco"), place + ", Altro punto"}));
+    EXPECT_EQ(texts(doc, "uddf/divesite/site/geography/location"), Texts(2, place));
     std::set<QString> ids;
     for (const Element& e : doc) EXPECT_TRUE(e.id.isEmpty() || ids.insert(e.id).second) << "id twice";
-    std::size_t refs = 0;
-    for (const Element& e : doc) EXPECT_TRUE(e.ref.isEmpty() || (++refs, ids.count(e.ref))) << e.ref.toStdString();
-    EXPECT_EQ(refs, 6u) << "the sites and buddies of dives 1, 2 and 3";
+    std::size_t all_refs = 0;
+    for (const Element& e : doc) EXPECT_TRUE(e.ref.isEmpty() || (++all_refs, ids.count(e.ref))) << e.ref.toStdString();
+    EXPECT_EQ(all_refs, 7u);
     // A logbook without dives: the owner alone, no empty sections.
     EXPECT_EQ(read_back(Clogbook(0)).size(), 10u) << "uddf; generator and its 3; diver, owner, personal and its 2";
 
-    // Values and samples in SI units, absent where not real.
+    // Values and samples in SI units, absent where not real; the date and the greatest
+    // depth that every dive must have are brought to the nearest that can be written.
     const std::tuple<int, const char*, Texts> values[] = {
         {1, "informationbeforedive/datetime", {"2024-02-29T09:05:00"}},
         {1, "informationbeforedive/airtemperature", {"265.9"}},
         {1, "informationbeforedive/surfaceintervalbeforedive/passedtime", {"9000"}},
         {1, "informationafterdive/pressuredrop", {"15050000"}},
         {1, "samples", {}},  // a dive without profile
-        // A new dive: no date, no interval means not repetitive.
-        {0, "informationbeforedive/datetime", {}},
+        // A new dive: no interval means not repetitive, no depth is 0.
+        {0, "informationbeforedive/datetime", {"0001-01-01T00:00:00"}},
         {0, "informationbeforedive/surfaceintervalbeforedive/infinity", {""}},
-        // NaN, infinity and a negative pressure are left out; hour 24 keeps the date.
-        {3, "informationafterdive/greatestdepth", {}},
+        {0, "informationafterdive/greatestdepth", {"0"}},
+        // NaN metres: the deepest sample; infinity and a negative pressure left out.
+        {3, "informationafterdive/greatestdepth", {"2.5"}},
         {3, "informationafterdive/lowesttemperature", {}},
         {3, "informationafterdive/pressuredrop", {}},
-        {3, "informationbeforedive/datetime", {"2024-03-02"}},
-        {4, "informationbeforedive/datetime", {}},  // 31 February
+        {3, "informationbeforedive/datetime", {"2024-03-02T23:00:00"}},
+        {4, "informationbeforedive/datetime", {"2024-02-29T00:00:00"}},  // 31 February
+        {4, "informationafterdive/greatestdepth", {"0"}},  // 1e300 m and no sample
     };
     for (const auto& [dive, path, expected] : values) EXPECT_EQ(texts(doc, path, dive), expected) << dive << " " << path;
-    const Texts notes = texts(doc, "informationafterdive/notes/para", 1);
-    EXPECT_EQ(Texts(notes.begin(), notes.begin() + std::min<std::size_t>(2, notes.size())),
-              (Texts{QString::fromUtf8("=1+1 visto un polpo\nseconda riga € fine"),
-                     "Tipo di immersione: In Curva,Acqua Salata, Nitrox"}));
+    // One paragraph: the comments without the bytes no text carries, then the fields.
+    EXPECT_EQ(texts(doc, "informationafterdive/notes/para", 1),
+              Texts{QString::fromUtf8("=1+1 visto un polpo\nseconda riga € fine\n\n"
+                                      "Compagni: Anna Rossi\nCompagni: Paolo Bianchi\nCompagni: \nCompagni:   Anna Rossi  \n"
+                                      "Tipo di immersione: In Curva,Acqua Salata, Nitrox\n"
+                                      "Attività: Osservazione, Notturna, Altro\nAltro: pesca\nAllarmi: Risalita, SOS\n"
+                                      "Bombola: 15 l\nMuta: Umida\nMeteo: Neve\nAltitudine: 900-1750 mt")});
+    EXPECT_EQ(texts(doc, "informationafterdive/notes/para", 4),
+              Texts{"Data registrata: 31/2/2024 00:00\nMuta: Nessuna\nMeteo: Sereno\n"
+                    "Altitudine: 000-900 mt\nComputer: Aladin Sport (30)"});
     // Samples at their times and depths with their alarms.
     EXPECT_EQ(texts(doc, "samples/waypoint/divetime", 2), (Texts{"0", "20", "40", "60", "80", "100", "120"}));
     EXPECT_EQ(texts(doc, "samples/waypoint/depth", 2), (Texts{"0", "1.25", "2.5", "3.125", "1.875", "0.625", "0.15625"}));
