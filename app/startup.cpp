@@ -38,8 +38,8 @@ int avvia(const QStringList& arguments) {
         print_line(stderr, "quorvel: " + command.problem + ". " + usage_line());
         return 2;
     }
-    // Lets a Wayland desktop match the windows to quorvel.desktop (its icon, its name).
-    QGuiApplication::setDesktopFileName("quorvel");
+    // Lets a Wayland desktop match the windows to their desktop entry (its icon, its name).
+    QGuiApplication::setDesktopFileName("invalid.ostrevane.quorvel");
     int rc = 1;
     run_reporting_errors([&] {
         MainForm = new TMainForm;
