@@ -32,6 +32,7 @@ int avvia(const QStringList& arguments) {
     const CommandLine command = parse_command_line(arguments.mid(1));
     if (command.kind == CommandLine::Kind::Help) {
         print_line(stdout, usage_line());
+        print_line(stdout, "Un logbook di esempio: " QUORVEL_SAMPLE);
         return 0;
     }
     if (command.kind == CommandLine::Kind::Wrong) {

@@ -1,5 +1,5 @@
 // Writes a DataTrak logbook of a few realistic dives, most with a profile, to the path
-// given: the file the README's picture of the graph was taken from.
+// given, for trying "Converti da DataTrak" by hand.
 
 #include <cstdio>
 
