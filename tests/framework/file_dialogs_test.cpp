@@ -3,6 +3,8 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -44,4 +46,31 @@ TEST(FileDialogs, OpenKeepsPatternOrLastFileAndSaveAddsTheExtension) {
     answer_next(seen, dir.filePath("diario"));
     EXPECT_EQ(dialogs.esporta("Esporta in CSV", "CSV (*.csv)", "csv").value_or(QString()), dir.filePath("diario.csv"));
     EXPECT_EQ(seen, "|CSV (*.csv)");
+}
+
+// The question's own keys and close box: Yes and No answer, Esc and the close box do not.
+TEST(YesNoQuestion, EscAndTheCloseBoxAnswerNeither) {
+    QWidget parent;
+    QtYesNoQuestion question(&parent);
+    const std::function<void(QMessageBox*)> answers[] = {
+        [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); },
+        [](QMessageBox* box) { box->close(); },
+        [](QMessageBox* box) { QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton); },
+        [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); },
+    };
+    std::vector<std::optional<bool>> got;
+    QStringList buttons;
+    for (const auto& answer : answers) {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            buttons.clear();
+            for (QAbstractButton* b : box->buttons())
+                if (b->isVisibleTo(box)) buttons << b->text();
+            answer(box);
+        });
+        got.push_back(question.ask("ATTENZIONE", "Unisco solo le immersioni diverse?"));
+        EXPECT_EQ(buttons.size(), 2);  // Yes and No, nothing else shows
+    }
+    EXPECT_EQ(got, (std::vector<std::optional<bool>>{std::nullopt, std::nullopt, false, true}));
 }
