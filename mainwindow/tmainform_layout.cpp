@@ -79,6 +79,7 @@ void TMainForm::build_tabs() {
     row->setContentsMargins(2, 2, 2, 2);
     ListBox1 = new QListView(dati);
     ListBox1->setObjectName("ListBox1");
+    ListBox1->setAccessibleName("Elenco delle immersioni");
     ListBox1->setUniformItemSizes(true);
     // Wide enough for a number and the start of a place, however small the window gets.
     ListBox1->setMinimumWidth(160);
@@ -112,6 +113,12 @@ void TMainForm::build_tabs() {
     build_grafico();
     PageControl1->addTab(grafico, "Grafico dell'immersione");
 
+    // The tab rows have no caption of their own: named for a screen reader.
+    for (QTabWidget* tabs : {PageControl1, PageControl2}) {
+        const QString name = tabs == PageControl1 ? "Schede dell'immersione" : "Schede dei dati";
+        tabs->setAccessibleName(name);
+        tabs->tabBar()->setAccessibleName(name);
+    }
     PageControl1->tabBar()->installEventFilter(this);
     PageControl1->installEventFilter(this);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
