@@ -137,6 +137,7 @@ void TMainForm::build_menu() {
     auto add_menu = [this](const char* name, const char* caption, std::initializer_list<Item> items) {
         QMenu* menu = menuBar()->addMenu(caption);
         menu->setObjectName(name);
+        menu->setAccessibleName(caption);
         for (const Item& it : items) {
             QAction* a = menu->addAction(it.caption);
             a->setObjectName(it.name);
@@ -168,6 +169,7 @@ void TMainForm::build_menu() {
               {&Rinumera1, "Rinumera1", "&Rinumera", Qt::CTRL | Qt::Key_R, &TMainForm::Rinumera1Click},
               {&Statistiche1, "Statistiche1", "Statistiche", Qt::CTRL | Qt::Key_T, &TMainForm::Statistiche1Click}});
     add_menu("Help1", "Help", {{&About1, "About1", "A&bout", Qt::Key_F1, &TMainForm::About1Click}});
+    menuBar()->setAccessibleName("Menu");
     new MenuShortcutPriority(menuBar());
 }
 
@@ -181,6 +183,7 @@ void TMainForm::build_status_bar() {
                                     {" ", 50, Qt::AlignLeft}},
                                    this);
     StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setAccessibleName("Barra di stato");
     StatusBar1->setFixedHeight(30);
     StatusBar1->setFont(sans_serif(13, true));
     setStatusBar(StatusBar1);
