@@ -128,16 +128,10 @@ private slots:
         };
         const QString usage = usage_line() + "\n";
         QCOMPARE(run({"--help"}), "0|" + usage + "|");
+        // Qt's own options and their values are Qt's.
         QCOMPARE(run({"-platform", "offscreen", "-style=fusion", "-reverse", "-h"}), "0|" + usage + "|");
         QCOMPARE(run({"--bogus", "mare.qvl"}), "2||quorvel: opzione sconosciuta \"--bogus\". " + usage);
         QCOMPARE(run({"a.qvl", "b.qvl"}), "2||quorvel: un solo logbook alla volta. " + usage);
-    }
-
-    // Qt's own options, with their values, are Qt's; the rest is the program's.
-    void qtOptionsAreLeftToQt() {
-        const char* const argv[] = {"quorvel", "-platform", "xcb", "--style", "fusion", "-stylesheet=a.qss",
-                                    "-reverse", "-qmljsdebugger=port:1", "-reverse=x", "mare.qvl", "--", "-style"};
-        QCOMPARE(arguments_without_qt_options(std::size(argv), argv), (QStringList{"-reverse=x", "mare.qvl", "--", "-style"}));
     }
 
     void commandLineWords() {
