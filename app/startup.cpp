@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include <cstdio>
+#include <QIcon>
 
 #include "app/command_line.h"
 #include "framework/error_box.h"
@@ -12,14 +12,12 @@
 #include "mainwindow/TTipo.h"
 #include "mainwindow/Tatt.h"
 
-namespace {
-
-void print_line(std::FILE* to, const QString& line) {
-    std::fputs((line + '\n').toLocal8Bit().constData(), to);
-    std::fflush(to);
+QIcon program_icon() {
+    Q_INIT_RESOURCE(icons);  // the resource lives in a static library
+    QIcon icon;
+    for (const char* size : {"48", "128"}) icon.addFile(QString(":/icons/quorvel-%1.png").arg(size));
+    return icon;
 }
-
-}  // namespace
 
 void apri_all_avvio(TMainForm& form, const QString& path) {
     run_reporting_errors([&] {
@@ -30,17 +28,11 @@ void apri_all_avvio(TMainForm& form, const QString& path) {
 
 int avvia(const QStringList& arguments) {
     const CommandLine command = parse_command_line(arguments.mid(1));
-    if (command.kind == CommandLine::Kind::Help) {
-        print_line(stdout, usage_line());
-        print_line(stdout, "Un logbook di esempio: " QUORVEL_SAMPLE);
-        return 0;
-    }
-    if (command.kind == CommandLine::Kind::Wrong) {
-        print_line(stderr, "quorvel: " + command.problem + ". " + usage_line());
-        return 2;
-    }
+    if (const auto code = end_at_command_line(command)) return *code;
     // Lets a Wayland desktop match the windows to their desktop entry (its icon, its name).
     QGuiApplication::setDesktopFileName("invalid.ostrevane.quorvel");
+    // Window lists and task switchers show it for every window of the program.
+    QApplication::setWindowIcon(program_icon());
     int rc = 1;
     run_reporting_errors([&] {
         MainForm = new TMainForm;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QIcon;
 class TMainForm;
 
 // The whole run; `arguments` as QApplication leaves them (the program's name
@@ -16,3 +17,6 @@ int avvia(const QStringList& arguments);
 // (save dialog included). A failure goes to the error box and the program goes
 // on with the logbook it had.
 void apri_all_avvio(TMainForm& form, const QString& path);
+
+// The program's picture at the sizes it ships with.
+QIcon program_icon();

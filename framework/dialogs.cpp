@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -41,6 +42,15 @@ std::optional<QString> QtFileDialogs::esporta(const QString& title, const QStrin
     return d.selectedFiles().first();
 }
 
-bool QtYesNoQuestion::ask(const QString& caption, const QString& text) {
-    return QMessageBox::question(parent_, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+std::optional<bool> QtYesNoQuestion::ask(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    // Left alone, the box takes Esc and its close box for No. An unseen Cancel button
+    // takes them instead, so that the box shows only Yes and No and Esc still backs out.
+    box.addButton(QMessageBox::Cancel)->hide();
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return true;
+    case QMessageBox::No: return false;
+    default: return std::nullopt;
+    }
 }

@@ -21,10 +21,11 @@ public:
     virtual std::optional<QString> esporta(const QString& title, const QString& filter, const QString& suffix) = 0;
 };
 
+// A question answered Yes or No; Esc and the close box answer neither (empty).
 class YesNoQuestion {
 public:
     virtual ~YesNoQuestion() = default;
-    virtual bool ask(const QString& caption, const QString& text) = 0;
+    virtual std::optional<bool> ask(const QString& caption, const QString& text) = 0;
 };
 
 // Qt's non-native dialogs, which behave alike on every desktop.
@@ -43,7 +44,7 @@ private:
 class QtYesNoQuestion : public YesNoQuestion {
 public:
     explicit QtYesNoQuestion(QWidget* parent) : parent_(parent) {}
-    bool ask(const QString& caption, const QString& text) override;
+    std::optional<bool> ask(const QString& caption, const QString& text) override;
 
 private:
     QWidget* parent_;

@@ -1,7 +1,5 @@
 #pragma once
 
-// A framed group of radio items, one of them chosen, read and set by its index.
-
 #include <QGroupBox>
 #include <QStringList>
 #include <vector>
@@ -9,6 +7,12 @@
 class QButtonGroup;
 class QRadioButton;
 
+// Makes Tab into the group land on its checked button, whichever button the mouse or
+// the program chose last, so that the arrows then change the choice.
+void tab_lands_on_checked(QButtonGroup* group);
+
+// A framed group of radio items, one of them chosen, read and set by its index. An
+// item without caption is named after the group for a screen reader.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:

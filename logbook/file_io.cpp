@@ -119,12 +119,13 @@ AtomicFile::AtomicFile(const std::filesystem::path& path)
     std::vector<char> temp_name(name.begin(), name.end());
     temp_name.push_back('\0');
     fd_ = ::mkostemp(temp_name.data(), O_CLOEXEC);
-    if (fd_ < 0) throw CannotCreateFile(path.string());
+    if (fd_ < 0) throw CannotCreateFile(path.string(), errno);
     temp_ = temp_name.data();
     if (::fchmod(fd_, mode_for_new_file(path)) != 0) {
+        const int error = errno;
         ::close(fd_);
         ::unlink(temp_.c_str());
-        throw CannotCreateFile(path.string());
+        throw CannotCreateFile(path.string(), error);
     }
 }
 
@@ -135,7 +136,7 @@ AtomicFile::~AtomicFile() {
 }
 
 void AtomicFile::write(std::string_view bytes) {
-    if (!write_all(fd_, bytes)) throw StreamWriteError();
+    if (!write_all(fd_, bytes)) throw StreamWriteError(errno);
 #ifdef __linux__
     // Starts putting each piece on disk now, while the caller makes the next one; the
     // flush at commit then waits for the last pieces only. A hint: failure is harmless.
@@ -148,11 +149,12 @@ void AtomicFile::commit() {
     const int fd = fd_;
     fd_ = -1;
     if (::fsync(fd) != 0) {
+        const int error = errno;
         ::close(fd);
-        throw StreamWriteError();
+        throw StreamWriteError(error);
     }
-    if (::close(fd) != 0) throw StreamWriteError();
-    if (::rename(temp_.c_str(), path_.c_str()) != 0) throw CannotCreateFile(path_.string());
+    if (::close(fd) != 0) throw StreamWriteError(errno);
+    if (::rename(temp_.c_str(), path_.c_str()) != 0) throw CannotCreateFile(path_.string(), errno);
     temp_.clear();
     sync_folder(folder_);
 }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "framework/error_box.h"
+#include "framework/radio_group.h"
 #include "mainwindow/TMainForm.h"
 
 TDialogStampa* DialogStampa = nullptr;
@@ -30,6 +31,7 @@ QGroupBox* radio_group(const char* name, const QString& caption, const QStringLi
         layout->addWidget(item);
     }
     buttons->button(0)->setChecked(true);
+    tab_lands_on_checked(buttons);
     return group;
 }
 

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "framework/core/number_text.h"
+#include "framework/accessible_names.h"
 #include "framework/error_box.h"
 #include "framework/spin_field.h"
 #include "logbook/dive_set.h"
@@ -25,6 +26,7 @@ TFRinumera::TFRinumera(QWidget* parent) : SecondaryDialog("Rinumera Immersioni",
     // Any first number whose predecessor, base_num, is still a 32-bit number.
     numera->setRange(std::numeric_limits<int32_t>::min() + 1.0, std::numeric_limits<int32_t>::max());
     numera->fill(1);
+    name_after_caption(RxLabel1, numera);
     BitBtn1 = ok_button(this, 11, 100);
     BitBtn2 = stock_button(this, "BitBtn2", "Cancel", QStyle::SP_DialogCancelButton, 102, 100);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { run_reporting_errors([this] { BitBtn1Click(); }); });

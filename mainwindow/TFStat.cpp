@@ -8,6 +8,7 @@
 #include "framework/core/number_text.h"
 #include "framework/decimal_separator.h"
 #include "framework/fonts.h"
+#include "framework/radio_group.h"
 #include "mainwindow/TMainForm.h"
 #include "mainwindow/list_selection.h"
 #include "ui_TFStat.h"
@@ -24,6 +25,7 @@ TFStat::TFStat(QWidget* parent) : SecondaryWindow("Statistiche", parent), ui(std
     RadioGroup1Items = new QButtonGroup(this);
     RadioGroup1Items->addButton(ui->RadioGroup1Item0, 0);
     RadioGroup1Items->addButton(ui->RadioGroup1Item1, 1);
+    tab_lands_on_checked(RadioGroup1Items);
     connect(RadioGroup1Items, &QButtonGroup::idClicked, this, &TFStat::RadioGroup1Click);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &TFStat::BitBtn1Click);
 
@@ -92,9 +94,14 @@ void TFStat::changeEvent(QEvent* event) {
 }
 
 void TFStat::keyPressEvent(QKeyEvent* event) {
-    // BitBtn1 is the default button: Enter anywhere in the window presses it.
+    // BitBtn1 is the default button: Enter anywhere in the window presses it, and Esc
+    // closes the window as in every dialog.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         ui->BitBtn1->click();
+        return;
+    }
+    if (event->matches(QKeySequence::Cancel)) {
+        BitBtn1Click();
         return;
     }
     SecondaryWindow::keyPressEvent(event);

@@ -35,6 +35,7 @@ TForm_Logo::TForm_Logo(QWidget* parent) : SecondaryWindow("About Ostrevane", par
     Image1->setObjectName("Image1");
     Image1->setFixedSize(200, 200);
     Image1->setAlignment(Qt::AlignCenter);
+    Image1->setAccessibleName("Logo di Ostrevane");
     const Logo logo = load_logo(logo_folders());
     Image1->setPixmap(QPixmap::fromImage(logo.picture));
     picture_source_ = logo.source;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 
+#include "framework/accessible_names.h"
 #include "framework/text_fields.h"
 #include "mainwindow/TMainForm.h"
 #include "mainwindow/ok_button.h"
@@ -27,6 +28,7 @@ Tatt::Tatt(QWidget* parent) : FlagDialog("Attività nell'immersione", parent) {
     altro = new TextField(this);
     altro->setObjectName("altro");
     altro->setGeometry(0, 160, 247, 21);
+    name_after_caption(Label1, altro);
     BitBtn1 = ok_button(this, 86, 194);
     connect(BitBtn1, &QPushButton::clicked, this, &Tatt::BitBtn1Click);
 }

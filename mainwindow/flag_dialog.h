@@ -2,8 +2,8 @@
 
 // What the dive-type and activities dialogs share: they load the current dive when
 // shown (not when merely brought to the front again) and write it back however they
-// are closed, by OK, Enter, the close box or the system's close. There is no cancel,
-// so Esc closes nothing: it would write all the same.
+// are closed, by OK, Enter, Esc, the close box or the system's close. There is no
+// cancel: Esc closes the way the close box does, and writes all the same.
 
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -28,5 +28,5 @@ protected:
         if (isVisible()) FormClose();
         event->accept();
     }
-    void reject() override {}
+    void reject() override { close(); }
 };

@@ -80,11 +80,12 @@ void TMainForm::SalvaCome1Click() {
 
 void TMainForm::Merge1Click() {
     ritorna_ai_dati();
-    const bool solo_diverse = question_->ask("ATTENZIONE", "Unisco solo le immersioni diverse?");
+    const auto solo_diverse = question_->ask("ATTENZIONE", "Unisco solo le immersioni diverse?");
+    if (!solo_diverse) return;  // Esc or the close box: no merge
     const auto path = dialogs_->apri(1, QString());
     if (!path) return;
     const auto altro = leggi_nuovo(*path, peek_native_count, &Clogbook::Leggi);
-    sostituisci(unisci_logbook(*logbook_, *altro, solo_diverse));
+    sostituisci(unisci_logbook(*logbook_, *altro, *solo_diverse));
     const uint32_t k = logbook_->num_imm;
     logbook_->corrente = k == 0 ? 0 : k - 1;
     // The merge stays in use even when the save fails or is cancelled.

@@ -29,10 +29,12 @@ void TMainForm::build_grafico() {
     Edit1->setObjectName("Edit1");
     Edit1->setFrame(false);
     Edit1->setGeometry(736, 508, 1, 24);
+    Edit1->setAccessibleName("Grafico dell'immersione");  // it holds the focus for the graph
 
     figura = new PaintBox(grafico);
     figura->setObjectName("figura");
     figura->setCursor(Qt::UpArrowCursor);
+    figura->setAccessibleName("Profilo dell'immersione");
     figura->onPaint = [this](Canvas& canvas) { graficoEnter(canvas); };
     figura->onMouseMove = [this](int x, int y) { run_reporting_errors([&] { figuraMouseMove(x, y); }); };
     layout->addWidget(figura);

@@ -79,6 +79,7 @@ void TMainForm::build_tabs() {
     row->setContentsMargins(2, 2, 2, 2);
     ListBox1 = new QListView(dati);
     ListBox1->setObjectName("ListBox1");
+    ListBox1->setAccessibleName("Elenco delle immersioni");
     ListBox1->setUniformItemSizes(true);
     // Wide enough for a number and the start of a place, however small the window gets.
     ListBox1->setMinimumWidth(160);
@@ -112,6 +113,12 @@ void TMainForm::build_tabs() {
     build_grafico();
     PageControl1->addTab(grafico, "Grafico dell'immersione");
 
+    // The tab rows have no caption of their own: named for a screen reader.
+    for (QTabWidget* tabs : {PageControl1, PageControl2}) {
+        const QString name = tabs == PageControl1 ? "Schede dell'immersione" : "Schede dei dati";
+        tabs->setAccessibleName(name);
+        tabs->tabBar()->setAccessibleName(name);
+    }
     PageControl1->tabBar()->installEventFilter(this);
     PageControl1->installEventFilter(this);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
@@ -130,6 +137,7 @@ void TMainForm::build_menu() {
     auto add_menu = [this](const char* name, const char* caption, std::initializer_list<Item> items) {
         QMenu* menu = menuBar()->addMenu(caption);
         menu->setObjectName(name);
+        menu->setAccessibleName(caption);
         for (const Item& it : items) {
             QAction* a = menu->addAction(it.caption);
             a->setObjectName(it.name);
@@ -161,6 +169,7 @@ void TMainForm::build_menu() {
               {&Rinumera1, "Rinumera1", "&Rinumera", Qt::CTRL | Qt::Key_R, &TMainForm::Rinumera1Click},
               {&Statistiche1, "Statistiche1", "Statistiche", Qt::CTRL | Qt::Key_T, &TMainForm::Statistiche1Click}});
     add_menu("Help1", "Help", {{&About1, "About1", "A&bout", Qt::Key_F1, &TMainForm::About1Click}});
+    menuBar()->setAccessibleName("Menu");
     new MenuShortcutPriority(menuBar());
 }
 
@@ -174,6 +183,7 @@ void TMainForm::build_status_bar() {
                                     {" ", 50, Qt::AlignLeft}},
                                    this);
     StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setAccessibleName("Barra di stato");
     StatusBar1->setFixedHeight(30);
     StatusBar1->setFont(sans_serif(13, true));
     setStatusBar(StatusBar1);

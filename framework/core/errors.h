@@ -7,7 +7,14 @@
 
 class QuorvelError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit QuorvelError(const std::string& message, int system_error = 0)
+        : std::runtime_error(message), system_error_(system_error) {}
+    // The system's error number (errno) behind a failed file operation, 0 when none is
+    // known. The message does not show it; the exports' own messages do.
+    int system_error() const { return system_error_; }
+
+private:
+    int system_error_;
 };
 
 class CannotOpenFile : public QuorvelError {
@@ -17,7 +24,8 @@ public:
 
 class CannotCreateFile : public QuorvelError {
 public:
-    explicit CannotCreateFile(const std::string& path) : QuorvelError("Cannot create file " + path) {}
+    explicit CannotCreateFile(const std::string& path, int system_error = 0)
+        : QuorvelError("Cannot create file " + path, system_error) {}
 };
 
 class StreamReadError : public QuorvelError {
@@ -27,7 +35,7 @@ public:
 
 class StreamWriteError : public QuorvelError {
 public:
-    StreamWriteError() : QuorvelError("Stream write error") {}
+    explicit StreamWriteError(int system_error = 0) : QuorvelError("Stream write error", system_error) {}
 };
 
 // A text that the standard whole-number conversion rejects.

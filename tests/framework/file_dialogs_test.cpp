@@ -3,6 +3,8 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -44,4 +46,21 @@ TEST(FileDialogs, OpenKeepsPatternOrLastFileAndSaveAddsTheExtension) {
     answer_next(seen, dir.filePath("diario"));
     EXPECT_EQ(dialogs.esporta("Esporta in CSV", "CSV (*.csv)", "csv").value_or(QString()), dir.filePath("diario.csv"));
     EXPECT_EQ(seen, "|CSV (*.csv)");
+}
+
+// The question's own keys and close box: Yes and No answer, Esc and the close box do not.
+TEST(YesNoQuestion, EscAndTheCloseBoxAnswerNeither) {
+    QtYesNoQuestion question(nullptr);
+    std::vector<std::optional<bool>> got;
+    for (int answer = 0; answer < 3; ++answer) {
+        QTimer::singleShot(0, [answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            if (answer == 0) QTest::keyClick(box, Qt::Key_Escape);
+            if (answer == 1) box->close();
+            if (answer == 2) QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+        });
+        got.push_back(question.ask("ATTENZIONE", "Unisco solo le immersioni diverse?"));
+    }
+    EXPECT_EQ(got, (std::vector<std::optional<bool>>{std::nullopt, std::nullopt, false}));
 }

@@ -1,5 +1,9 @@
+#include <cerrno>
+
 #include "every_kind_logbook.h"
 #include "export/csv_export.h"
+#include "export/export_failure.h"
+#include "file_size_limit.h"
 #include "form_fixture.h"
 #include "framework/decimal_separator.h"
 
@@ -7,15 +11,17 @@ class ExportCommandsTest : public FormFixture {
     Q_OBJECT
 
 private slots:
-    // A cancel writes nothing; a failed write says so. Both exports write the whole
-    // logbook, return to the data tabs and leave the logbook, its file and its name as they were.
+    // A cancel writes nothing; a failed write says so, in Italian, with the file and the
+    // system's reason. Both exports write the whole logbook, return to the data tabs and
+    // leave the logbook, its file and its name as they were.
     void exportsWriteTheWholeLogbookOrNothing() {
         load(every_kind_logbook());
         const QString folder = q(*dir / "cartella.csv");
         std::filesystem::create_directory(folder.toStdString());
         files->exports = {std::nullopt, std::nullopt, folder, q(*dir / "diario.csv"), q(*dir / "diario.uddf")};
         for (QAction* a : {form->EsportainCSV1, form->EsportainUDDF1, form->EsportainCSV1}) a->trigger();
-        QCOMPARE(errors.messages, std::vector<QString>{"Cannot create file " + folder});
+        QCOMPARE(errors.messages,
+                 std::vector<QString>{"Impossibile scrivere il file \"" + folder + "\": al suo posto c'è una cartella."});
         QCOMPARE(dir->entry_count(), std::size_t(2));  // the logbook loaded and the folder
         form->logbook().Scrivi(*dir / "before.qvl");
         form->PageControl2->setCurrentWidget(form->Imm_dati);
@@ -30,6 +36,19 @@ private slots:
         QCOMPARE(form->windowTitle(), "Quorvel >>> " + q(*dir / "in.qvl"));
         QCOMPARE(errors.messages.size(), std::size_t(1));
         QVERIFY(files->exports.empty());
+
+        // Over a file already there, on a disk that fills up: that file stays as it was.
+        const std::string before_csv = read_bytes(*dir / "diario.csv");
+        files->exports = {q(*dir / "diario.csv")};
+        {
+            FileSizeLimit full(64);
+            form->EsportainCSV1->trigger();
+        }
+        QCOMPARE(errors.messages.back(), "Impossibile scrivere il file \"" + q(*dir / "diario.csv") +
+                                             "\": il file è troppo grande. Il file che c'era è rimasto com'era.");
+        QCOMPARE(read_bytes(*dir / "diario.csv"), before_csv);
+        QCOMPARE(QString(ExportFailed("a.csv", EACCES, false).what()),  // root here: no folder refuses
+                 QString("Impossibile scrivere il file \"a.csv\": permesso negato."));
     }
 };
 

@@ -46,8 +46,8 @@ struct ScriptedDialogs : FileDialogs {
 };
 
 struct ScriptedQuestion : YesNoQuestion {
-    std::deque<bool> answers;
-    bool ask(const QString&, const QString&) override { return next_answer(answers, "question"); }
+    std::deque<std::optional<bool>> answers;  // empty: Esc
+    std::optional<bool> ask(const QString&, const QString&) override { return next_answer(answers, "question"); }
 };
 
 struct RecordingErrorBox : ErrorBox {

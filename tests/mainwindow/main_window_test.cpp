@@ -95,10 +95,10 @@ private slots:
         dives_on({1, 2, 3}).Scrivi(truncated);
         std::filesystem::resize_file(truncated, std::filesystem::file_size(truncated) - 10);
         form->logbook().set_posto("keep");
-        question->answers = {true, true};
+        question->answers = {std::nullopt, true, true};  // Esc at the first merge: no file asked for
         files->open = {std::nullopt, std::nullopt, std::nullopt, q(truncated), q(truncated)};
         files->save = {std::nullopt, q(*dir / "no" / "such" / "x.qvl")};
-        for (auto h : {&TMainForm::Carica1Click, &TMainForm::ConvertidaDataTrak1Click, &TMainForm::Merge1Click,
+        for (auto h : {&TMainForm::Merge1Click, &TMainForm::Carica1Click, &TMainForm::ConvertidaDataTrak1Click, &TMainForm::Merge1Click,
                        &TMainForm::SalvaCome1Click, &TMainForm::Carica1Click, &TMainForm::Merge1Click,
                        &TMainForm::SalvaCome1Click})
             run(h);
