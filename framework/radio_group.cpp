@@ -11,6 +11,9 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
         items_.push_back(b);
     }
     setItemIndex(0);
+    connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) emit itemIndexChanged(id);
+    });
 }
 
 int RadioGroup::itemIndex() const { return group_->checkedId(); }
