@@ -30,6 +30,9 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
     }
     tab_lands_on_checked(group_);
     setItemIndex(0);
+    connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) emit itemIndexChanged(id);
+    });
 }
 
 int RadioGroup::itemIndex() const { return group_->checkedId(); }

@@ -22,6 +22,10 @@ public:
     void setItemIndex(int index);
     QRadioButton* item(int index) const { return items_.at(size_t(index)); }
 
+signals:
+    // Another item was chosen, by the user or by setItemIndex().
+    void itemIndexChanged(int index);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -61,7 +61,7 @@ std::optional<double> SpinField::number() const
 {
     const std::string raw = text().toStdString();
     if (kind_ == Kind::Integer) {
-        if (const auto whole = parse_whole(raw))
+        if (const auto whole = parse_whole_clamped(raw))
             return double(*whole);
         return std::nullopt;
     }
@@ -70,7 +70,7 @@ std::optional<double> SpinField::number() const
 
 double SpinField::value() const
 {
-    return number().value_or(minimum_);
+    return number().value_or(no_number_.value_or(minimum_));
 }
 
 QString SpinField::textFor(double value) const
@@ -136,8 +136,9 @@ QString SpinField::settledText() const
 {
     const auto shown = number();
     if (!shown)
-        return textFor(minimum_);
-    if (clamped(*shown) != *shown)
+        return textFor(value());
+    // A whole number beyond 32 bits reads as a bound, so it shows as one.
+    if (clamped(*shown) != *shown || (kind_ == Kind::Integer && !parse_whole(text().toStdString())))
         return textFor(clamped(*shown));
     return text(); // a number in range keeps its form ("12,50" stays as typed)
 }
@@ -151,6 +152,11 @@ void SpinField::focusOutEvent(QFocusEvent* event)
         return;
     // Once left, the field shows the value it holds and has written: a text that is no
     // number reads as the minimum, so it shows the minimum.
+    settle();
+}
+
+void SpinField::settle()
+{
     if (const QString settled = settledText(); settled != text())
         setUserText(settled);
 }

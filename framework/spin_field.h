@@ -1,7 +1,7 @@
 #pragma once
 
 // A numeric field with step buttons that takes any typed text, reads a text that is no
-// number as its minimum and brings a value outside its range to the nearest bound only
+// number as its minimum (or a value set for it) and brings a value outside its range to the nearest bound only
 // when it loses the focus, when its text also comes to show the value it holds. The wheel
 // steps it only while it has the focus. changedByUser() follows every real change of the
 // text except the program's fill().
@@ -21,6 +21,8 @@ public:
     void setRange(double minimum, double maximum);
     double minimum() const { return minimum_; }
     double maximum() const { return maximum_; }
+    // What a text that is no number reads as, instead of the minimum.
+    void setNoNumberValue(double value) { no_number_ = value; }
 
     // Characters the user may type; 0 for no limit. Longer texts from fill() still show.
     void setMaxTypedLength(int length) { max_typed_ = length; }
@@ -39,8 +41,10 @@ public:
     // The inner edit, for tests and for watching its mouse moves.
     QLineEdit* edit() const { return lineEdit(); }
     // The number shown; the minimum when the text is none (whole numbers only in an
-    // integer field).
+    // integer field, one beyond 32 bits read as the nearest 32-bit bound).
     double value() const;
+    // Shows the value the field holds, clamped, as leaving it does.
+    void settle();
 
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
@@ -66,6 +70,7 @@ private:
     Kind kind_;
     double minimum_ = 0;
     double maximum_ = 0;
+    std::optional<double> no_number_;
     double step_;
     int max_typed_ = 0;
     char separator_;

@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <vector>
+#include <random>
 
 #include "framework/core/errors.h"
 
@@ -58,12 +58,42 @@ bool write_all(int fd, std::string_view bytes) {
     return true;
 }
 
-mode_t mode_for_new_file(const std::filesystem::path& path) {
+// The file that writing to `path` reaches: every symbolic link followed, a relative one
+// from the folder it lies in. A loop of links is refused, as open() refuses it.
+std::filesystem::path follow_links(const std::filesystem::path& path) {
+    std::filesystem::path p = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info {};
+        if (::lstat(p.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return p;
+        std::error_code failed;
+        const std::filesystem::path to = std::filesystem::read_symlink(p, failed);
+        if (failed) throw CannotCreateFile(path.string(), failed.value());
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+    throw CannotCreateFile(path.string(), ELOOP);
+}
+
+// The new file takes the old one's place: its owner and group where the process may set
+// them (before the mode, which a change of owner may clear in part), and its mode.
+bool take_owner_and_mode(int fd, const std::filesystem::path& target) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
-    mode_t mask = ::umask(0);
+    if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        if (::fchown(fd, info.st_uid, info.st_gid) != 0 && ::fchown(fd, uid_t(-1), info.st_gid) != 0) {
+            // Not ours to give away: the file stays the writer's.
+        }
+        return ::fchmod(fd, info.st_mode & 07777) == 0;
+    }
+    const mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    return ::fchmod(fd, 0666 & ~mask) == 0;
+}
+
+std::string random_suffix() {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937 pick{std::random_device{}()};
+    std::string s(6, ' ');
+    for (char& c : s) c = letters[pick() % (sizeof letters - 1)];
+    return s;
 }
 
 // Makes the rename itself durable; a failure here cannot undo the save, so it is
@@ -113,26 +143,54 @@ uint64_t file_size_of(const std::filesystem::path& path) {
     return static_cast<uint64_t>(info.st_size);
 }
 
+AtomicFileSteps& atomic_file_steps() {
+    static AtomicFileSteps steps{::fsync, ::rename, true};
+    return steps;
+}
+
 AtomicFile::AtomicFile(const std::filesystem::path& path)
-    : path_(path), folder_(path.has_parent_path() ? path.parent_path() : ".") {
-    std::string name = (folder_ / ("." + path.filename().string() + ".XXXXXX")).string();
-    std::vector<char> temp_name(name.begin(), name.end());
-    temp_name.push_back('\0');
-    fd_ = ::mkostemp(temp_name.data(), O_CLOEXEC);
-    if (fd_ < 0) throw CannotCreateFile(path.string(), errno);
-    temp_ = temp_name.data();
-    if (::fchmod(fd_, mode_for_new_file(path)) != 0) {
+    : path_(path), target_(follow_links(path)), folder_(target_.has_parent_path() ? target_.parent_path() : ".") {
+#ifdef O_TMPFILE
+    if (atomic_file_steps().unnamed_temporary) fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+#endif
+    if (fd_ < 0) open_named_temporary();  // the file system refuses unnamed files
+    if (!take_owner_and_mode(fd_, target_)) {
         const int error = errno;
         ::close(fd_);
-        ::unlink(temp_.c_str());
-        throw CannotCreateFile(path.string(), error);
+        if (!temp_.empty()) ::unlink(temp_.c_str());
+        throw CannotCreateFile(path_.string(), error);
     }
 }
 
+void AtomicFile::open_named_temporary() {
+    std::string name = (folder_ / ("." + target_.filename().string() + ".XXXXXX")).string();
+    fd_ = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd_ < 0) throw CannotCreateFile(path_.string(), errno);
+    temp_ = name;
+}
+
+// The finished file gets a hidden name of its own beside the target, from which the
+// rename puts it in place (a link cannot replace a name that exists).
+void AtomicFile::name_unnamed_temporary() {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = (folder_ / ("." + target_.filename().string() + "." + random_suffix())).string();
+        int linked = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+#ifdef AT_EMPTY_PATH
+        if (linked != 0 && errno != EEXIST) linked = ::linkat(fd_, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH);
+#endif
+        if (linked == 0) {
+            temp_ = name;
+            return;
+        }
+        if (errno != EEXIST) break;
+    }
+    throw CannotCreateFile(path_.string(), errno);
+}
+
 AtomicFile::~AtomicFile() {
-    if (temp_.empty()) return;  // committed
     if (fd_ >= 0) ::close(fd_);
-    ::unlink(temp_.c_str());
+    if (!temp_.empty()) ::unlink(temp_.c_str());
 }
 
 void AtomicFile::write(std::string_view bytes) {
@@ -146,15 +204,12 @@ void AtomicFile::write(std::string_view bytes) {
 }
 
 void AtomicFile::commit() {
+    if (atomic_file_steps().fsync(fd_) != 0) throw StreamWriteError(errno);
+    if (temp_.empty()) name_unnamed_temporary();
     const int fd = fd_;
     fd_ = -1;
-    if (::fsync(fd) != 0) {
-        const int error = errno;
-        ::close(fd);
-        throw StreamWriteError(error);
-    }
     if (::close(fd) != 0) throw StreamWriteError(errno);
-    if (::rename(temp_.c_str(), path_.c_str()) != 0) throw CannotCreateFile(path_.string(), errno);
+    if (atomic_file_steps().rename(temp_.c_str(), target_.c_str()) != 0) throw CannotCreateFile(path_.string(), errno);
     temp_.clear();
     sync_folder(folder_);
 }

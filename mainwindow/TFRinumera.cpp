@@ -4,7 +4,6 @@
 #include <QShowEvent>
 #include <limits>
 
-#include "framework/core/number_text.h"
 #include "framework/accessible_names.h"
 #include "framework/error_box.h"
 #include "framework/spin_field.h"
@@ -23,8 +22,10 @@ TFRinumera::TFRinumera(QWidget* parent) : SecondaryDialog("Rinumera Immersioni",
     numera = new SpinField(SpinField::Kind::Integer, this);
     numera->setObjectName("numera");
     numera->setGeometry(19, 52, 149, 24);
-    // Any first number whose predecessor, base_num, is still a 32-bit number.
+    // Any first number whose predecessor, base_num, is still a 32-bit number; a text that
+    // is no number starts from 0, as a field without bounds reads it.
     numera->setRange(std::numeric_limits<int32_t>::min() + 1.0, std::numeric_limits<int32_t>::max());
+    numera->setNoNumberValue(0);
     numera->fill(1);
     name_after_caption(RxLabel1, numera);
     BitBtn1 = ok_button(this, 11, 100);
@@ -34,8 +35,9 @@ TFRinumera::TFRinumera(QWidget* parent) : SecondaryDialog("Rinumera Immersioni",
 }
 
 void TFRinumera::BitBtn1Click() {
-    // A text that is no number starts from 0, as a field without bounds reads it.
-    const int32_t first = parse_whole(numera->text().toStdString()).value_or(0);
+    // Enter leaves the focus in the field: it shows the number used all the same.
+    numera->settle();
+    const auto first = int32_t(numera->value());
     if (renumber_from(MainForm->logbook(), first)) MainForm->Aggiorna_Indice();
     hide();
 }

@@ -169,6 +169,10 @@ public:
     void graficoShow();
     void figuraMouseMove(int x, int y);
 
+signals:
+    // The current dive or the whole logbook changed (the flag dialogs follow it).
+    void currentDiveChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -29,28 +29,29 @@ TTipo::TTipo(QWidget* parent) : FlagDialog("Tipo di Immersione", parent) {
     RadioGroup4 = group(this, "RadioGroup4", "Acqua", {"", "Dolce", "Salata"}, 96, 56, 137);
     BitBtn1 = ok_button(this, 83, 118);
     connect(BitBtn1, &QPushButton::clicked, this, &TTipo::BitBtn1Click);
+    for (RadioGroup* g : {RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4})
+        connect(g, &RadioGroup::itemIndexChanged, this, &TTipo::cambiato);
 }
 
 TypeChoice TTipo::scelta() const {
     return {RadioGroup1->itemIndex(), RadioGroup2->itemIndex(), RadioGroup3->itemIndex(), RadioGroup4->itemIndex()};
 }
 
-void TTipo::mostra_scelta(const TypeChoice& c) {
-    RadioGroup1->setItemIndex(c.gas);
-    RadioGroup2->setItemIndex(c.tipo);
-    RadioGroup3->setItemIndex(c.risalita);
-    RadioGroup4->setItemIndex(c.acqua);
+void TTipo::carica(const Timmersione* d) {
+    const TypeChoice c = d ? type_choice_from(d->tipo_bit, d->gas) : TypeChoice{};
+    const int items[] = {c.gas, c.tipo, c.risalita, c.acqua};
+    int i = 0;
+    for (RadioGroup* g : {RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4}) {
+        g->setItemIndex(items[i++]);
+        g->setEnabled(d != nullptr);
+    }
 }
 
-void TTipo::FormShow() {
-    mostra_scelta({});
-    const Clogbook& lb = MainForm->logbook();
-    if (lb.corrente < lb.num_imm) mostra_scelta(type_choice_from(lb.attuale().tipo_bit, lb.attuale().gas));
-}
+bool TTipo::salva() { return store_type(MainForm->logbook(), scelta()); }
+
+void TTipo::FormShow() { ricarica(); }
 
 void TTipo::FormClose() {
-    // The dive current now, which may not be the one shown when the dialog opened.
-    store_type(MainForm->logbook(), scelta());
+    salva();
     MainForm->ListBox1Click();
-    mostra_scelta({});
 }

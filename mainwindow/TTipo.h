@@ -6,8 +6,7 @@
 class QPushButton;
 class RadioGroup;
 
-// The dive-type dialog: edits the type flags and the gas of the current dive. It loads
-// the dive when shown and writes it back however it is closed; there is no cancel.
+// The dive-type dialog: edits the type flags and the gas of the current dive.
 class TTipo : public FlagDialog {
     Q_OBJECT
 public:
@@ -22,7 +21,8 @@ public:
     TypeChoice scelta() const;
 
 private:
-    void mostra_scelta(const TypeChoice& c);
+    void carica(const Timmersione* d) override;
+    bool salva() override;
 };
 
 extern TTipo* Tipo;

@@ -21,6 +21,7 @@ Tatt::Tatt(QWidget* parent) : FlagDialog("Attività nell'immersione", parent) {
         CheckBox[i] = new QCheckBox(captions[i], this);
         CheckBox[i]->setObjectName(QString("CheckBox%1").arg(i + 1));
         CheckBox[i]->setGeometry(i < 6 ? 0 : 128, 24 * (i % 6), 121, 17);
+        connect(CheckBox[i], &QCheckBox::toggled, this, &Tatt::cambiato);
     }
     Label1 = new QLabel("Altro", this);
     Label1->setObjectName("Label1");
@@ -29,6 +30,7 @@ Tatt::Tatt(QWidget* parent) : FlagDialog("Attività nell'immersione", parent) {
     altro->setObjectName("altro");
     altro->setGeometry(0, 160, 247, 21);
     name_after_caption(Label1, altro);
+    connect(altro, &TextField::changedByUser, this, &Tatt::cambiato);
     BitBtn1 = ok_button(this, 86, 194);
     connect(BitBtn1, &QPushButton::clicked, this, &Tatt::BitBtn1Click);
 }
@@ -39,24 +41,26 @@ ActivityBoxes Tatt::caselle() const {
     return boxes;
 }
 
-void Tatt::mostra_caselle(const ActivityBoxes& boxes, const std::string& text) {
-    for (int i = 0; i < 12; ++i) CheckBox[i]->setChecked(boxes[i]);
-    altro->fill(text);
+void Tatt::carica(const Timmersione* d) {
+    const ActivityBoxes boxes = d ? activity_boxes_from(d->att_bit1, d->att_bit2) : ActivityBoxes{};
+    for (int i = 0; i < 12; ++i) {
+        CheckBox[i]->setChecked(boxes[i]);
+        CheckBox[i]->setEnabled(d != nullptr);
+    }
+    // Refilled only when it differs, so that the text being typed keeps its cursor.
+    const std::string text = d ? d->altro : std::string();
+    if (altro->bytes() != text) altro->fill(text);
+    altro->setEnabled(d != nullptr);
 }
 
+bool Tatt::salva() { return store_activities(MainForm->logbook(), caselle(), altro->bytes()); }
+
 void Tatt::FormShow() {
-    mostra_caselle({}, {});
-    const Clogbook& lb = MainForm->logbook();
-    if (lb.corrente < lb.num_imm) {
-        const Timmersione& d = lb.attuale();
-        mostra_caselle(activity_boxes_from(d.att_bit1, d.att_bit2), d.altro);
-    }
+    ricarica();
     altro->setFocus();
 }
 
 void Tatt::FormClose() {
-    // The dive current now, which may not be the one shown when the dialog opened.
-    store_activities(MainForm->logbook(), caselle(), altro->bytes());
+    salva();
     MainForm->ListBox1Click();
-    mostra_caselle({}, {});
 }

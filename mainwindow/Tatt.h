@@ -11,8 +11,7 @@ class QPushButton;
 class TextField;
 
 // The activities dialog: edits the activities and the free "Altro" text of the
-// current dive. It loads the dive when shown and writes it back however it is
-// closed; there is no cancel.
+// current dive.
 class Tatt : public FlagDialog {
     Q_OBJECT
 public:
@@ -29,7 +28,8 @@ public:
     ActivityBoxes caselle() const;
 
 private:
-    void mostra_caselle(const ActivityBoxes& boxes, const std::string& text);
+    void carica(const Timmersione* d) override;
+    bool salva() override;
 };
 
 extern Tatt* att;

@@ -11,6 +11,7 @@
 #include "mainwindow/TMainForm.h"
 
 void TMainForm::Aggiorna_Dati_Form(uint32_t i) {
+    emit currentDiveChanged();
     if (i >= logbook_->num_imm) return;
     const Timmersione& d = logbook_->immersioni[i];
     nimm->fill(d.nimm);

@@ -13,7 +13,10 @@ std::filesystem::path as_path(const QString& s) { return std::filesystem::path(s
 
 }  // namespace
 
-void TMainForm::sostituisci(std::unique_ptr<Clogbook> nuovo) { logbook_ = std::move(nuovo); }
+void TMainForm::sostituisci(std::unique_ptr<Clogbook> nuovo) {
+    logbook_ = std::move(nuovo);
+    emit currentDiveChanged();
+}
 
 std::unique_ptr<Clogbook> TMainForm::leggi_nuovo(const QString& path,
                                                  uint32_t (*peek)(const std::filesystem::path&), Reader reader) {

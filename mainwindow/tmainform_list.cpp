@@ -21,6 +21,8 @@ void TMainForm::Aggiorna_Indice() {
     if (logbook_->num_imm > 0) {
         seleziona_corrente();
         Aggiorna_Dati_Form(logbook_->corrente);
+    } else {
+        emit currentDiveChanged();
     }
     abilita_editor();
     setWindowTitle("Quorvel >>> " + nomefile);

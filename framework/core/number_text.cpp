@@ -2,6 +2,7 @@
 
 #include "framework/core/errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -26,8 +27,9 @@ std::string_view trim_trailing(std::string_view s)
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// Sign and digits only, nothing around them.
-std::optional<std::int32_t> strict_whole(std::string_view s)
+// Sign and digits only, nothing around them. A value beyond 32 bits comes back one past
+// the nearest 32-bit bound, however many digits it has.
+std::optional<std::int64_t> saturated_whole(std::string_view s)
 {
     bool negative = false;
     if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
@@ -36,19 +38,22 @@ std::optional<std::int32_t> strict_whole(std::string_view s)
     }
     if (s.empty())
         return std::nullopt;
+    constexpr std::int64_t past = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 2;
     std::int64_t value = 0;
     for (char c : s) {
         if (!is_digit(c))
             return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1)
-            return std::nullopt;
+        value = std::min(value * 10 + (c - '0'), past);
     }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<std::int32_t>::max())
+    return negative ? -value : value;
+}
+
+std::optional<std::int32_t> strict_whole(std::string_view s)
+{
+    const auto value = saturated_whole(s);
+    if (!value || *value < std::numeric_limits<std::int32_t>::min() || *value > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    return static_cast<std::int32_t>(*value);
 }
 
 } // namespace
@@ -117,6 +122,15 @@ std::optional<double> parse_number(std::string_view text, char decimal_separator
 std::optional<std::int32_t> parse_whole(std::string_view text)
 {
     return strict_whole(trim_trailing(trim_leading(text)));
+}
+
+std::optional<std::int32_t> parse_whole_clamped(std::string_view text)
+{
+    const auto value = saturated_whole(trim_trailing(trim_leading(text)));
+    if (!value)
+        return std::nullopt;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        *value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 std::int32_t to_integer(std::string_view text)

@@ -23,6 +23,10 @@ std::optional<double> parse_number(std::string_view text, char decimal_separator
 // anything else is there or it does not fit in 32 bits.
 std::optional<std::int32_t> parse_whole(std::string_view text);
 
+// The same, except that a whole number beyond 32 bits, however long, reads as the nearest
+// 32-bit bound: it is a number out of range, not a text that is no number.
+std::optional<std::int32_t> parse_whole_clamped(std::string_view text);
+
 // The standard whole-number conversion: leading blanks accepted; trailing blanks, other
 // characters, empty text and values outside 32 bits throw InvalidInteger.
 std::int32_t to_integer(std::string_view text);

@@ -30,6 +30,12 @@ TEST(WholeNumbers, ParseWholeAllowsBlanksAroundToIntegerOnlyLeading) {
     EXPECT_EQ(parse_whole(" -2147483648 "), -2147483647 - 1);
     for (const char* text : {"2147483648", "12,5", "", "+"})
         EXPECT_FALSE(parse_whole(text)) << text;
+    // Out of 32 bits, however long, is a number at the nearest bound; anything else is none.
+    for (auto [text, value] : {std::pair{" 2147483648", INT32_MAX}, {"-2147483649 ", INT32_MIN},
+                               {"-000000000000000000000000000007", -7}, {"99999999999999999999999", INT32_MAX}})
+        EXPECT_EQ(parse_whole_clamped(text), value) << text;
+    for (const char* text : {"", "abc", "9999999999x", "+-1"})
+        EXPECT_FALSE(parse_whole_clamped(text)) << text;
 
     EXPECT_EQ(to_integer("  -7"), -7);
     for (const char* text : {"", "5 ", "1a", "99999999999"})

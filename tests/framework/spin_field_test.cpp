@@ -26,6 +26,7 @@ TEST(SpinField, TextSettlesToItsClampedValueWhenFocusLeaves) {
     const Case cases[] = {{Kind::Decimal, -99, 99, "-150,5", -150.5, "-99"},
                           {Kind::Decimal, -99, 99, "12,50", 12.5, "12,50"},
                           {Kind::Integer, 5, 59, "1x", 5, "5"},  // not a number: the minimum
+                          {Kind::Integer, 5, 59, "99999999999", 2147483647, "59"},  // a number, past 32 bits
                           {Kind::Integer, 0, 0, "777", 777, "777"}}; // equal bounds: no range
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

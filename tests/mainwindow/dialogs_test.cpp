@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "form_fixture.h"
 
 using Flags = std::pair<int32_t, int32_t>;
@@ -41,61 +43,39 @@ private slots:
         QVERIFY(errors.messages.empty());
     }
 
-    // Enter renumbers in date order; the lowest start is kept within 32 bits and shown unsigned.
+    // OK renumbers in date order. However the dialog is confirmed, a text that is no number
+    // starts from 0 and a number out of range from the nearest bound, which the field then shows.
     void renumberFromTheDialog() {
         load(dives_on({9, 3, 7, 1, 10, 5, 2, 8, 4, 6}));
         show_active();
-        const auto renumber = [&](const char* start, Qt::Key key) {
-            key_click(Qt::Key_R, Qt::ControlModifier);
-            retype(FRinumera->numera->edit(), start);
-            QTest::keyClick(FRinumera->numera, key);
+        const std::pair<const char*, std::function<void(const QString&)>> confirmations[] = {
+            {"Enter", [&](const QString&) { QTest::keyClick(FRinumera->numera, Qt::Key_Return); }},
+            {"Tab, OK",
+             [&](const QString& shown) {
+                 QTest::keyClick(FRinumera->numera, Qt::Key_Tab);
+                 QCOMPARE(FRinumera->numera->text(), shown);
+                 QTest::keyClick(FRinumera->BitBtn1, Qt::Key_Return);
+             }},
+            {"click on OK", [&](const QString&) { QTest::mouseClick(FRinumera->BitBtn1, Qt::LeftButton); }},
         };
-        renumber("100", Qt::Key_Return);
-        QVERIFY(FRinumera->isHidden());
-        for (int i = 0; i < 10; ++i) QCOMPARE(items()[i], QString(" %1 - %2").arg(100 + i).arg(i + 1));
-        renumber("-2147483648", Qt::Key_Enter);
-        QCOMPARE(items().first(), QString(" 2147483649 - 1"));
-    }
-
-    // Each dialog shows the current dive's flags and writes them back on Enter or its close
-    // box, into the dive current at that moment; a logbook emptied meanwhile gets nothing.
-    void flagDialogsLoadAndWriteIntoTheCurrentDive() {
-        Clogbook in = dives_on({1, 2, 3});
-        in.set_tipo(0x08, 0);
-        in.set_attivita(0x80, 0x01);
-        in.set_altro("ab");
-        load(in);
-        show_active();
-        click(form->b_tipo);
-        click(form->b_att);
-        QCOMPARE(Tipo->scelta(), (TypeChoice{0, 2, 0, 0}));
-        QVERIFY(att->CheckBox[7]->isChecked() && att->CheckBox[8]->isChecked() && !att->CheckBox[9]->isChecked());
-        click(Tipo->RadioGroup1->item(2));
-        click(Tipo->RadioGroup4->item(2));
-        QTest::keyClick(Tipo->RadioGroup4->item(2), Qt::Key_Return);
-        QVERIFY(Tipo->isHidden());
-        QCOMPARE(Flags(dive(0).tipo_bit, dive(0).gas), Flags(0x88, 2));
-        QCOMPARE(form->tipo->toPlainText(), QString::fromStdString(Clogbook::Testo_Tipo(0x88, 2)));
-        click(att->CheckBox[0]);
-        QTest::keyClick(att->altro, Qt::Key_End);
-        QTest::keyClicks(att->altro, "c");
-        form->activateWindow();
-        click_item(2);
-        QVERIFY(att->close());
-        QCOMPARE(Flags(dive(0).att_bit1, dive(0).att_bit2), Flags(0x80, 0x01));
-        QCOMPARE(Flags(dive(2).att_bit1, dive(2).att_bit2), Flags(0x81, 0x11));  // two characters set "Altro"
-        QCOMPARE(dive(2).altro, std::string("abc"));
-        QVERIFY(form->attivita->toPlainText().startsWith("abc, Osservazione, "));
-
-        click(form->b_tipo);
-        click(form->b_att);
-        click(Tipo->RadioGroup3->item(1));
-        QTest::keyClicks(att->altro, "zz");
-        form->ListBox1->selectAll();
-        form->Cancella1->trigger();
-        QVERIFY(Tipo->close() && att->close());
-        QCOMPARE(form->logbook().num_imm, 0u);
-        QVERIFY(errors.messages.empty());
+        const std::pair<const char*, int32_t> starts[] = {
+            {"100", 100}, {"", 0}, {"abc", 0}, {"2147483648", INT32_MAX}, {"-2147483649", INT32_MIN + 1}};
+        for (const auto& [how, confirm] : confirmations)
+            for (const auto& [typed, first] : starts) {
+                qInfo() << how << typed;
+                form->Rinumera1->trigger();
+                QApplication::setActiveWindow(FRinumera);  // offscreen, the main window may still hold it
+                for (auto [key, mods] : {std::pair{Qt::Key_End, Qt::NoModifier}, {Qt::Key_Home, Qt::ShiftModifier},
+                                         {Qt::Key_Backspace, Qt::NoModifier}})
+                    QTest::keyClick(FRinumera->numera->edit(), key, mods);
+                QTest::keyClicks(FRinumera->numera->edit(), typed);
+                confirm(QString::number(first));
+                QVERIFY(FRinumera->isHidden());
+                QCOMPARE(FRinumera->numera->text(), QString::number(first));
+                QCOMPARE(form->logbook().base_num, first - 1);
+                QCOMPARE(items().first(), QString(" %1 - 1").arg(uint32_t(first)));
+                QCOMPARE(items().last(), QString(" %1 - 10").arg(uint32_t(first) + 9));
+            }
     }
 };
 
