@@ -32,4 +32,4 @@ CommandLine parse_command_line(const QStringList& arguments) {
     return result;
 }
 
-QString usage_line() { return "Uso: quorvel [--help] [LOGBOOK.qvl | DATATRAK.log]"; }
+QString usage_line() { return "Uso: quorvel [--help] [LOGBOOK.qvl | DATATRAK.log | FILE.uddf]"; }
