@@ -69,7 +69,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
     return result;
 }
 
-QString usage_line() { return "Uso: quorvel [--help] [LOGBOOK.qvl | DATATRAK.log]"; }
+QString usage_line() { return "Uso: quorvel [--help] [LOGBOOK.qvl | DATATRAK.log | FILE.uddf]"; }
 
 QString help_text() { return usage_line() + "\nUn logbook di esempio: " QUORVEL_SAMPLE; }
 

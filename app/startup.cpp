@@ -22,6 +22,7 @@ QIcon program_icon() {
 void apri_all_avvio(TMainForm& form, const QString& path) {
     run_reporting_errors([&] {
         if (path.endsWith(".log", Qt::CaseInsensitive)) form.converti_datatrak_file(path);
+        else if (path.endsWith(".uddf", Qt::CaseInsensitive)) form.importa_uddf_file(path);
         else form.carica_file(path);
     });
 }

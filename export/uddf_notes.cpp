@@ -35,7 +35,6 @@ constexpr std::array<std::string_view, campi> etichette = {
     "Data registrata", "Compagni", "Tipo di immersione", "Attivit\xe0", "Altro",      "Allarmi",
     "Bombola",         "Muta",     "Meteo",              "Altitudine",  "Computer"};
 
-constexpr int32_t modelli[] = {28, 29, 30, 31, 52, 63, 64, 68, 72, 164, 244, 255};
 
 // A flag text read back: the names of single bits, in table order, each at most once.
 template <class Testo>

@@ -6,7 +6,7 @@
 
 namespace {
 
-const QStringList apri_filters = {"Quorvel Logbook (*.qvl)", "Datatrak Logbook (*.log)"};
+const QStringList apri_filters = {"Quorvel Logbook (*.qvl)", "Datatrak Logbook (*.log)", "UDDF (*.uddf *.xml)"};
 
 }  // namespace
 

@@ -11,7 +11,7 @@ class QWidget;
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    // The open dialog `Apri`: filter index 1 = "*.qvl", 2 = "*.log"; an empty
+    // The open dialog `Apri`: filter index 1 = "*.qvl", 2 = "*.log", 3 = UDDF; an empty
     // file_name keeps the box as it was. Empty when cancelled.
     virtual std::optional<QString> apri(int filter_index, const QString& file_name) = 0;
     // The save dialog `Salva`. Empty when cancelled.

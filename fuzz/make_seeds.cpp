@@ -63,6 +63,33 @@ std::string drawing_seed(int groups, char model_byte) {
     return bytes;
 }
 
+// UDDF files as the import tests write them: the namespace or none, sites, buddies,
+// notes with the export's field lines, irregular waypoints with alarms, a placeholder.
+const char* const uddf_seeds[] = {
+    R"(<?xml version="1.0" encoding="UTF-8"?><uddf xmlns="http://www.streit.cc/uddf/3.2/" version="3.2.1">)"
+    R"(<generator><name>Quorvel</name></generator><diver><owner id="o"><personal><firstname/><lastname/></personal>)"
+    R"(</owner><buddy id="b"><personal><firstname>Anna</firstname><lastname>Rossi</lastname></personal></buddy>)"
+    R"(</diver><divesite><site id="s"><name>Elba, Capo</name><geography><location>Elba</location></geography>)"
+    R"(</site></divesite><profiledata><repetitiongroup id="g"><dive id="d"><informationbeforedive><link ref="b"/>)"
+    R"(<link ref="s"/><divenumber>4</divenumber><datetime>2024-02-29T09:05:00</datetime><airtemperature>265.9)"
+    R"(</airtemperature><surfaceintervalbeforedive><passedtime>9000</passedtime></surfaceintervalbeforedive>)"
+    R"(<altitude>900</altitude></informationbeforedive><samples><waypoint><depth>0</depth><divetime>0</divetime>)"
+    R"(</waypoint><waypoint><alarm>deco</alarm><depth>1.25</depth><divetime>20</divetime></waypoint></samples>)"
+    R"(<informationafterdive><greatestdepth>18.5</greatestdepth><lowesttemperature>271.65</lowesttemperature>)"
+    R"(<pressuredrop>15050000</pressuredrop><diveduration>3900</diveduration><notes><para>ok)" "\n\n"
+    R"(Compagni: Anna  Rossi)" "\n" R"(Tipo di immersione: In Curva,Acqua Salata, Nitrox)" "\n"
+    R"(Attivit&#224;: Osservazione, Altro)" "\n" R"(Altro: pesca)" "\n" R"(Bombola: 15 l)" "\n"
+    R"(Data registrata: 31/2/2024 24:00)" "\n" R"(Computer: Aladin Air X O2 (164))"
+    R"(</para></notes></informationafterdive></dive></repetitiongroup></profiledata></uddf>)",
+    R"(<uddf version="3.3.0"><profiledata><repetitiongroup><dive><informationbeforedive><divenumber>7)"
+    R"(</divenumber><datetime>2021-01-02T03:04</datetime></informationbeforedive><samples><waypoint><divetime>7)"
+    R"(</divetime><depth>7</depth></waypoint><waypoint><divetime>33</divetime><depth>20</depth><alarm>error)"
+    R"(</alarm></waypoint><waypoint><divetime>61.5</divetime><depth>-3</depth></waypoint></samples><tankdata>)"
+    R"(<tankvolume>0.012</tankvolume><tankpressurebegin>2e7</tankpressurebegin><tankpressureend>5e6)"
+    R"(</tankpressureend></tankdata><informationafterdive/></dive><dive><informationbeforedive/>)"
+    R"(<informationafterdive/></dive></repetitiongroup></profiledata></uddf>)",
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,8 +98,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path root = argv[1];
-    for (const char* target : {"leggi", "leggi_v10", "leggi_datatrak", "draw"})
+    for (const char* target : {"leggi", "leggi_v10", "leggi_datatrak", "uddf_import", "draw"})
         std::filesystem::create_directories(root / target);
+    for (std::size_t i = 0; i < std::size(uddf_seeds); ++i)
+        std::ofstream(root / "uddf_import" / ("seed-" + std::to_string(i) + ".uddf"), std::ios::binary) << uddf_seeds[i];
     for (int groups : {0, 1, 20, 700}) {
         std::ofstream(root / "draw" / ("dive-" + std::to_string(groups)), std::ios::binary) << drawing_seed(groups, '\x01');
         std::ofstream(root / "draw" / ("max-" + std::to_string(groups)), std::ios::binary) << drawing_seed(groups, '\x7f');

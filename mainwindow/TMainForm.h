@@ -98,7 +98,7 @@ public:
     QString giorno_testo, mese_testo, anno_testo;
 
     QAction *Nuovo1{}, *Carica1{}, *ConvertidaQuorvel101{}, *ConvertidaDataTrak1{}, *Merge1{}, *Salva1{}, *SalvaCome1{}, *Exit1{};
-    QAction *EsportainUDDF1{}, *EsportainCSV1{};
+    QAction *ImportadaUDDF1{}, *EsportainUDDF1{}, *EsportainCSV1{};
     QAction *Inserisci1{}, *Cancella1{}, *Stampa2{}, *Rinumera1{}, *Statistiche1{}, *About1{};
 
     // Operations.
@@ -115,6 +115,7 @@ public:
     void Carica1Click();
     void ConvertidaQuorvel101Click();
     void ConvertidaDataTrak1Click();
+    void ImportadaUDDF1Click();
     void Merge1Click();
     void Salva1Click();
     void SalvaCome1Click();
@@ -126,6 +127,7 @@ public:
     // when the program starts): the same steps after the open dialog.
     void carica_file(const QString& path);
     void converti_datatrak_file(const QString& path);
+    void importa_uddf_file(const QString& path);
     void Inserisci1Click();
     void Cancella1Click();
     void Stampa2Click();
@@ -202,6 +204,8 @@ private:
     void ritorna_ai_dati();
     // Puts `nuovo` in place of the open logbook.
     void sostituisci(std::unique_ptr<Clogbook> nuovo);
+    // An import in place of the logbook, untitled, and the save dialog at once.
+    void importato(std::unique_ptr<Clogbook> nuovo);
     // Reads `path` into a fresh logbook of the peeked count; the open one changes
     // only when the whole read has succeeded.
     using Reader = void (Clogbook::*)(const std::filesystem::path&);

@@ -2,6 +2,7 @@
 // open one only once the read has succeeded; nomefile follows only a successful
 // read or write.
 
+#include "export/uddf_import.h"
 #include "framework/dialogs.h"
 #include "logbook/count_peek.h"
 #include "logbook/merge.h"
@@ -58,7 +59,21 @@ void TMainForm::ConvertidaDataTrak1Click() {
 
 void TMainForm::converti_datatrak_file(const QString& path) {
     ritorna_ai_dati();
-    sostituisci(leggi_nuovo(path, peek_datatrak_count, &Clogbook::Leggi_DataTrak));
+    importato(leggi_nuovo(path, peek_datatrak_count, &Clogbook::Leggi_DataTrak));
+}
+
+void TMainForm::ImportadaUDDF1Click() {
+    ritorna_ai_dati();
+    if (const auto path = dialogs_->apri(3, "*.uddf")) importa_uddf_file(*path);
+}
+
+void TMainForm::importa_uddf_file(const QString& path) {
+    ritorna_ai_dati();
+    importato(importa_uddf(as_path(path)));
+}
+
+void TMainForm::importato(std::unique_ptr<Clogbook> nuovo) {
+    sostituisci(std::move(nuovo));
     // Until the import is saved it has no file: a plain Save must not overwrite the
     // logbook that was open before.
     nomefile = "untitled.qvl";

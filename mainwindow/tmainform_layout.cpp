@@ -155,6 +155,7 @@ void TMainForm::build_menu() {
                &TMainForm::ConvertidaQuorvel101Click},
               {&ConvertidaDataTrak1, "ConvertidaDataTrak1", "Converti da DataTrak", Qt::Key_F4,
                &TMainForm::ConvertidaDataTrak1Click},
+              {&ImportadaUDDF1, "ImportadaUDDF1", "Importa da UDDF...", {}, &TMainForm::ImportadaUDDF1Click},
               {&Merge1, "Merge1", "Merge", Qt::SHIFT | Qt::Key_F4, &TMainForm::Merge1Click},
               {&Salva1, "Salva1", "Salva", Qt::Key_F2, &TMainForm::Salva1Click},
               {&SalvaCome1, "SalvaCome1", "Salva come", Qt::CTRL | Qt::Key_F2, &TMainForm::SalvaCome1Click},

@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/startup.h"
+#include "export/uddf_export.h"
 #include "framework/error_box.h"
 #include "import_writers.h"
 #include "logbook/count_peek.h"
@@ -72,8 +73,8 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A logbook named relative to the current folder, a DataTrak log offered for
-    // saving, nothing, and a logbook that cannot be read (after its error box).
+    // A logbook named relative to the current folder, a DataTrak log and a UDDF file
+    // offered for saving, nothing, and a logbook that cannot be read (after its error box).
     void opensTheFileNamedOrStartsUntitled() {
         TempDir dir;
         Clogbook logbook(2);
@@ -82,6 +83,9 @@ private slots:
         DataTrakDive dive;
         dive.posto = "Capo Noli";
         write_bytes(dir / "download.LOG", datatrak_bytes({}, {dive, dive}));
+        Clogbook other(1);
+        other.set_posto("Ustica");
+        esporta_uddf(other, dir / "altro.uddf", "2026-12-07T15:04:05");
         const QString save = "Salva in formato Quorvel", untitled = "Quorvel >>> untitled.qvl | 1 | ";
         const struct {
             QStringList arguments;
@@ -91,6 +95,7 @@ private slots:
             {{"mare.qvl"}, {""}, save, "Quorvel >>> " + q(dir / "mare.qvl") + " | 2 | Portofino"},
             {{"download.LOG"}, {q(dir / "saved.qvl"), ""}, save + " | " + save,
              "Quorvel >>> " + q(dir / "saved.qvl") + " | 2 | Capo Noli"},
+            {{"altro.uddf"}, {"", ""}, save + " | " + save, "Quorvel >>> untitled.qvl | 1 | Ustica"},
             {{}, {""}, save, untitled},
             {{"missing.qvl"}, {""}, "Cannot open file " + q(dir / "missing.qvl") + " | " + save, untitled},
         };

@@ -21,6 +21,17 @@ inline std::string profile_of(const std::vector<ProfileSample>& samples) {
     return bytes;
 }
 
+// A text without the bytes no export text carries: control characters but tab, LF and
+// CR, DEL, and the five bytes Windows-1252 leaves undefined.
+inline std::string without_unwritable(std::string s) {
+    std::erase_if(s, [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return (b < 0x20 && b != '\t' && b != '\n' && b != '\r') || b == 0x7F || b == 0x81 || b == 0x8D ||
+               b == 0x8F || b == 0x90 || b == 0x9D;
+    });
+    return s;
+}
+
 inline Clogbook every_kind_logbook() {
     using namespace std::string_literals;
     const std::string place = "Capo \"Rosso\" & <Sud>; sc\xe8glio, est", point = "Secca d'\xe0rco";

@@ -1,3 +1,4 @@
+#include "export/uddf_export.h"
 #include "form_fixture.h"
 
 class MainWindowTest : public FormFixture {
@@ -122,6 +123,37 @@ private slots:
         QCOMPARE(form->nomefile, QString("untitled.qvl"));
     }
 
+    // "Importa da UDDF...": a failure keeps the logbook and its name; a success takes its
+    // place untitled and offers the save dialog at once.
+    void uddfImportReplacesTheLogbookOnlyOnSuccess() {
+        load(dives_on({1, 2}));
+        Clogbook other = dives_on({7, 8, 9});
+        other.set_compagni("Anna Rossi");
+        esporta_uddf(other, *dir / "a.uddf", "2026-12-07T15:04:05");
+        write_bytes(*dir / "bad.uddf", "<uddf><profiledata><repetitiongroup><dive>");  // breaks off
+        files->open = {std::nullopt, q(*dir / "bad.uddf"), q(*dir / "missing.uddf"), q(*dir / "a.uddf"),
+                       q(*dir / "a.uddf")};
+        files->save = {q(*dir / "saved.qvl"), std::nullopt};
+        const QStringList before = items();
+        const QString name = form->nomefile;
+        for (int i = 0; i < 3; ++i) form->ImportadaUDDF1->trigger();  // cancelled, broken, missing
+        QCOMPARE(errors.messages, (std::vector<QString>{"Stream read error", "Cannot open file " + q(*dir / "missing.uddf")}));
+        QCOMPARE(items(), before);
+        QCOMPARE(form->nomefile, name);
+
+        form->ImportadaUDDF1->trigger();
+        QCOMPARE(items(), (QStringList{" 1 - 7", " 2 - 8", " 3 - 9"}));
+        QCOMPARE(form->nomefile, q(*dir / "saved.qvl"));
+        QCOMPARE(form->logbook().immersioni[0].compagni, std::string("Anna Rossi"));
+        Clogbook saved(3);
+        saved.Leggi(*dir / "saved.qvl");
+        QCOMPARE(saved.immersioni[2].posto, std::string("9"));
+
+        form->ImportadaUDDF1->trigger();  // the save dialog cancelled: the import stays, untitled
+        QCOMPARE(items().size(), 3);
+        QCOMPARE(form->nomefile, QString("untitled.qvl"));
+        QVERIFY(files->open.empty() && files->save.empty());
+    }
 };
 
 QTEST_MAIN(MainWindowTest)
