@@ -6,6 +6,9 @@
 #include "logbook/count_peek.h"
 #include "logbook/merge.h"
 #include "mainwindow/TMainForm.h"
+#include "mainwindow/dive_list_model.h"
+
+#include <utility>
 
 namespace {
 
@@ -13,7 +16,10 @@ std::filesystem::path as_path(const QString& s) { return std::filesystem::path(s
 
 }  // namespace
 
-void TMainForm::sostituisci(std::unique_ptr<Clogbook> nuovo) { logbook_ = std::move(nuovo); }
+// The list shows the old logbook until its next rebuild, so it keeps it until then.
+void TMainForm::sostituisci(std::unique_ptr<Clogbook> nuovo) {
+    model_->keep_until_rebuild(std::exchange(logbook_, std::move(nuovo)));
+}
 
 std::unique_ptr<Clogbook> TMainForm::leggi_nuovo(const QString& path,
                                                  uint32_t (*peek)(const std::filesystem::path&), Reader reader) {
