@@ -1,19 +1,24 @@
 // One paint of the profile graph at 1920 x 1080 through the QPainter canvas, beside a
 // plain baseline on the same image: the same lines, in the same pens, drawn by bare
-// QPainter::drawLine calls with nothing computed. The graph is redrawn whole at every
-// movement of the marker, so this is the price of a mouse movement.
+// QPainter::drawLine calls with nothing computed. And a movement of the marker over the
+// real window's graph of that size, which shows the kept picture again, beside the
+// same movement with every paint drawing the whole graph.
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QLine>
 #include <QPainter>
 #include <map>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "framework/core/recording_canvas.h"
+#include "framework/paint_box.h"
 #include "framework/painter_canvas.h"
+#include "mainwindow/TMainForm.h"
 #include "profile/profile_graph.h"
 #include "support/profile_bytes.h"
 
@@ -78,14 +83,58 @@ void BM_plain_drawLine(benchmark::State& state) {
     }
 }
 
+// The main window showing a dive of that many samples, its graph 1920 x 1080.
+TMainForm& window_with_graph(std::size_t samples) {
+    static std::map<std::size_t, std::unique_ptr<TMainForm>> forms;
+    auto& form = forms[samples];
+    if (!form) {
+        form = std::make_unique<TMainForm>();
+        Clogbook& lb = form->logbook();
+        lb.set_computer(30);
+        lb.set_profilo(profile_bytes(realistic_dive(samples, 35.0)));
+        lb.set_prof(37.0);
+        form->show();
+        form->ListBox1DblClick();
+        QApplication::processEvents();
+        form->resize(form->size() + QSize(width, height) - form->figura->size());
+        QApplication::processEvents();
+    }
+    return *form;
+}
+
+// The readout, the marker's move and the repaint it causes, back and forth.
+void move_marker_back_and_forth(benchmark::State& state, TMainForm& form) {
+    state.counters["width"] = form.figura->width();
+    state.counters["height"] = form.figura->height();
+    int x = 400;
+    for (auto _ : state) {
+        x = x == 400 ? 1200 : 400;
+        form.figuraMouseMove(x, 100);
+        QApplication::processEvents();
+    }
+}
+
+void BM_marker_move(benchmark::State& state) {
+    move_marker_back_and_forth(state, window_with_graph(std::size_t(state.range(0))));
+}
+
+void BM_marker_move_whole_paint(benchmark::State& state) {
+    TMainForm& form = window_with_graph(std::size_t(state.range(0)));
+    const auto key = std::exchange(form.figura->pictureKey, nullptr);
+    move_marker_back_and_forth(state, form);
+    form.figura->pictureKey = key;
+}
+
 }  // namespace
 
+BENCHMARK(BM_marker_move)->Arg(2047)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_marker_move_whole_paint)->Arg(2047)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_graph_paint)->Arg(2047)->Arg(28000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_plain_drawLine)->Arg(2047)->Arg(28000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -64,16 +64,46 @@ void BM_Scrivi(benchmark::State& state) {
     for (auto _ : state) log.Scrivi(path);
 }
 
-void BM_WriteAtomic_floor(benchmark::State& state) {
-    const std::string bytes = file_bytes(saved_file_of(uint32_t(state.range(0))));
+void write_atomically_plainly(const std::string& bytes) {
     const auto path = bench_folder() / "plain.qvl";
     const auto temp = bench_folder() / "plain.qvl.tmp";
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+    ::fsync(fd);
+    ::close(fd);
+    ::rename(temp.c_str(), path.c_str());
+}
+
+void BM_WriteAtomic_floor(benchmark::State& state) {
+    const std::string bytes = file_bytes(saved_file_of(uint32_t(state.range(0))));
+    for (auto _ : state) write_atomically_plainly(bytes);
+}
+
+// Loading a logbook and saving it again, beside reading the file's bytes and writing
+// them back atomically.
+void BM_LoadSave(benchmark::State& state) {
+    const auto path = saved_file_of(uint32_t(state.range(0)));
+    const auto target = bench_folder() / "scrivi.qvl";
+    std::unique_ptr<Clogbook> log;
     for (auto _ : state) {
-        int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
-        ::fsync(fd);
+        state.PauseTiming();
+        log.reset();
+        state.ResumeTiming();
+        log = std::make_unique<Clogbook>(peek_native_count(path));
+        log->Leggi(path);
+        log->Scrivi(target);
+    }
+}
+
+void BM_ReadWriteAtomic_floor(benchmark::State& state) {
+    const auto path = saved_file_of(uint32_t(state.range(0)));
+    const size_t size = std::filesystem::file_size(path);
+    for (auto _ : state) {
+        std::string bytes(size, '\0');
+        int fd = ::open(path.c_str(), O_RDONLY);
+        benchmark::DoNotOptimize(::read(fd, bytes.data(), size));
         ::close(fd);
-        ::rename(temp.c_str(), path.c_str());
+        write_atomically_plainly(bytes);
     }
 }
 
@@ -112,6 +142,8 @@ BENCHMARK(BM_Leggi)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadWholeFile_floor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Scrivi)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteAtomic_floor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadSave)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadWriteAtomic_floor)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Ordina)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StdSortOfKeys_floor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -14,8 +14,8 @@
 class QPainter;
 
 // The QPen for a Canvas pen. Square ends: round ones cost ten times as much to draw in
-// widths of 2 and 3 pixels, and the graph redraws thousands of such lines at every
-// movement of the mouse.
+// widths of 2 and 3 pixels, and the graph draws thousands of such lines whenever its
+// picture is made anew.
 QPen painter_pen(Rgb colour, int width, PenStyle style);
 
 class PainterCanvas : public Canvas {

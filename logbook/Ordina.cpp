@@ -5,9 +5,12 @@
 // compared unsigned, and dives with equal keys in reverse order of their positions.
 // Users see that order (two equal dives swap at every sort), so it is kept, but
 // reached with one O(n log n) sort. Dives whose year is 9999 or more, which the
-// old scan dropped, simply sort last by the same rule.
+// old scan dropped, simply sort last by the same rule. A logbook already in order,
+// as it mostly is when the list gets the focus again, is recognised in one pass
+// and only has its runs of equal keys turned round.
 
 #include <algorithm>
+#include <array>
 #include <tuple>
 #include <vector>
 
@@ -42,6 +45,37 @@ struct FullEntry {
 
 uint64_t pair_key(int32_t high, int32_t low) { return (uint64_t(u(high)) << 32) | u(low); }
 
+// The five key fields as three numbers that compare like them.
+using FullKey = std::array<uint64_t, 3>;
+FullKey full_key(const Timmersione& d) {
+    return {pair_key(d.anno, d.mese), pair_key(d.giorno, d.ora_imm), u(d.min_imm)};
+}
+
+bool in_key_order(const std::vector<Timmersione>& dives) {
+    if (dives.empty()) return true;
+    FullKey previous = full_key(dives[0]);
+    for (size_t i = 1; i < dives.size(); ++i) {
+        const FullKey key = full_key(dives[i]);
+        if (key < previous) return false;
+        previous = key;
+    }
+    return true;
+}
+
+// In a logbook already in order the sort only reverses each run of equal keys; the
+// dives are numbered on the same pass.
+void reverse_equal_runs_and_number(Clogbook& lb) {
+    std::vector<Timmersione>& dives = lb.immersioni;
+    size_t start = 0;
+    FullKey run_key{};
+    for (size_t i = 0; i <= dives.size(); ++i) {
+        if (i < dives.size() && full_key(dives[i]) == run_key) continue;
+        if (i - start > 1) std::reverse(dives.begin() + std::ptrdiff_t(start), dives.begin() + std::ptrdiff_t(i));
+        for (; start < i; ++start) dives[start].nimm = lb.numero_in(uint32_t(start));
+        if (i < dives.size()) run_key = full_key(dives[i]);
+    }
+}
+
 // The positions of the dives in sorted order.
 std::vector<uint32_t> sorted_positions(const std::vector<Timmersione>& dives) {
     const uint32_t n = static_cast<uint32_t>(dives.size());
@@ -54,8 +88,8 @@ std::vector<uint32_t> sorted_positions(const std::vector<Timmersione>& dives) {
     } else {
         std::vector<FullEntry> entries(n);
         for (uint32_t i = 0; i < n; ++i) {
-            const Timmersione& d = dives[i];
-            entries[i] = {pair_key(d.anno, d.mese), pair_key(d.giorno, d.ora_imm), (uint64_t(u(d.min_imm)) << 32) | ~i};
+            const FullKey k = full_key(dives[i]);
+            entries[i] = {k[0], k[1], (k[2] << 32) | ~i};
         }
         std::sort(entries.begin(), entries.end());
         for (uint32_t k = 0; k < n; ++k) order[k] = ~uint32_t(entries[k].minute_position);
@@ -85,6 +119,10 @@ void apply_order(std::vector<Timmersione>& dives, std::vector<uint32_t>& order) 
 }  // namespace
 
 void Clogbook::Ordina() {
+    if (in_key_order(immersioni)) {
+        reverse_equal_runs_and_number(*this);
+        return;
+    }
     std::vector<uint32_t> order = sorted_positions(immersioni);
     apply_order(immersioni, order);
     for (uint32_t k = 0; k < num_imm; ++k) immersioni[k].nimm = numero_in(k);

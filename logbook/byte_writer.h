@@ -1,30 +1,60 @@
 #pragma once
 
-// Little-endian encoding into a growing byte buffer.
+// Little-endian encoding into a bounded buffer that goes to a file piece by piece, so
+// that a large file is never held whole in memory.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <string>
+#include <memory>
 #include <string_view>
+
+#include "logbook/file_io.h"
 
 class ByteWriter {
 public:
-    void reserve(size_t n) { out_.reserve(n); }
+    // The buffer holds at least the largest number, 8 bytes.
+    explicit ByteWriter(AtomicFile& file, size_t capacity = size_t(1) << 20)
+        : file_(file), capacity_(std::max(capacity, size_t(8))), buffer_(std::make_unique<char[]>(capacity_)) {}
+    ByteWriter(const ByteWriter&) = delete;
+    ByteWriter& operator=(const ByteWriter&) = delete;
+
     void u32(uint32_t v) {
-        char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
-        out_.append(b, 4);
+        char* p = room(4);
+        for (int i = 0; i < 4; ++i) p[i] = char(v >> (8 * i));
     }
     void i32(int32_t v) { u32(static_cast<uint32_t>(v)); }
     void f64(double d) {
         uint64_t bits;
         std::memcpy(&bits, &d, sizeof bits);
-        char b[8];
-        for (int i = 0; i < 8; ++i) b[i] = char(bits >> (8 * i));
-        out_.append(b, 8);
+        char* p = room(8);
+        for (int i = 0; i < 8; ++i) p[i] = char(bits >> (8 * i));
     }
-    void bytes(std::string_view s) { out_.append(s); }
-    const std::string& data() const { return out_; }
+    void bytes(std::string_view s) {
+        if (s.size() > capacity_ - used_) {
+            flush();
+            // A piece as large as the buffer goes to the file as it is.
+            if (s.size() >= capacity_) return file_.write(s);
+        }
+        std::memcpy(buffer_.get() + used_, s.data(), s.size());
+        used_ += s.size();
+    }
+    // Hands what is buffered to the file.
+    void flush() {
+        if (used_ > 0) file_.write(std::string_view(buffer_.get(), used_));
+        used_ = 0;
+    }
 
 private:
-    std::string out_;
+    char* room(size_t n) {
+        if (capacity_ - used_ < n) flush();
+        char* p = buffer_.get() + used_;
+        used_ += n;
+        return p;
+    }
+
+    AtomicFile& file_;
+    size_t capacity_;
+    std::unique_ptr<char[]> buffer_;
+    size_t used_ = 0;
 };

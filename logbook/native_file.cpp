@@ -54,18 +54,15 @@ void write_dive(ByteWriter& w, const Timmersione& d) {
 }  // namespace
 
 void Clogbook::Scrivi(const std::filesystem::path& path) const {
-    size_t total = kNativeHeaderSize + size_t(kNativeFixedDiveSize) * num_imm;
-    for (const Timmersione& d : immersioni)
-        total += d.posto.size() + d.punto.size() + d.altro.size() + d.compagni.size() + d.commenti.size() +
-                 d.profilo.size();
-    ByteWriter w;
-    w.reserve(total);
+    AtomicFile file(path);
+    ByteWriter w(file);
     w.u32(num_imm);
     w.i32(base_num);
     for (int32_t s : seriale) w.i32(s);
     for (int32_t s : seriale2) w.i32(s);
     for (const Timmersione& d : immersioni) write_dive(w, d);
-    replace_file_atomically(path, w.data());
+    w.flush();
+    file.commit();
 }
 
 void read_dive_after_prefix(Clogbook& L, ByteReader& r) {

@@ -166,8 +166,11 @@ public:
     void PageControl1Change();
     void PageControl1Enter();
     void PageControl1Exit();
-    // Paints the prepared dive on figura and writes status panels 1 to 6.
+    // Draws the prepared dive on figura's picture and takes the scales X15 and Y2 from it.
     void graficoEnter(Canvas& canvas);
+    // After every paint of figura, from a new picture or the kept one: the marker's
+    // height, status panels 1 to 6 and the focus to Edit1.
+    void grafico_dipinto();
     void graficoShow();
     void figuraMouseMove(int x, int y);
 
@@ -200,6 +203,8 @@ private:
     void build_grafico();
     // Prepares and draws the current dive's profile on the graph tab.
     void mostra_grafico();
+    // The dive the graph was prepared from; an empty one when the logbook no longer has it.
+    const Timmersione& dive_del_grafico() const;
     // Shows "Dati dell'immersione" / "Data e Luogo" without running the tab-change step.
     void ritorna_ai_dati();
     // Puts `nuovo` in place of the open logbook.

@@ -3,17 +3,34 @@
 #include "framework/codec.h"
 #include "logbook/list_text.h"
 
+DiveListModel::~DiveListModel() = default;
+
 void DiveListModel::rebuild(const Clogbook* lb) {
     beginResetModel();
-    texts_.clear();
-    if (lb) {
-        texts_.reserve(lb->num_imm);
-        for (const Timmersione& d : lb->immersioni) texts_.push_back(testo_voce(d));
-    }
+    logbook_ = lb;
+    rows_ = lb ? int(lb->num_imm) : 0;
+    frozen_.clear();
+    replaced_.reset();
     endResetModel();
 }
 
+void DiveListModel::freeze(int row) {
+    if (row >= 0 && row < rows_ && !frozen_.contains(row)) frozen_.insert(row, text_of(row));
+}
+
+void DiveListModel::keep_until_rebuild(std::unique_ptr<Clogbook> replaced) {
+    // Only the logbook the list shows needs keeping; one replaced before any rebuild
+    // was never shown.
+    if (replaced.get() == logbook_) replaced_ = std::move(replaced);
+}
+
+QString DiveListModel::text_of(int row) const {
+    const auto frozen = frozen_.constFind(row);
+    if (frozen != frozen_.constEnd()) return *frozen;
+    return decode_1252(testo_voce(logbook_->immersioni[size_t(row)]));
+}
+
 QVariant DiveListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || index.row() < 0 || size_t(index.row()) >= texts_.size()) return {};
-    return decode_1252(texts_[size_t(index.row())]);
+    if (role != Qt::DisplayRole || index.row() < 0 || index.row() >= rows_) return {};
+    return text_of(index.row());
 }

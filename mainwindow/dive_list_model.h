@@ -1,11 +1,14 @@
 #pragma once
 
-// The dive list's items. A rebuild takes the texts of every dive at that moment;
-// between rebuilds the list keeps them, as a list of items does.
+// The dive list's items. An item's text is made from its dive when the view asks for
+// it, so a rebuild costs nothing per dive. The list still behaves as a list of items
+// filled at the rebuild: a dive changed in place keeps its old text until the next
+// rebuild (the window calls freeze() before it changes a dive), and the logbook shown
+// stays alive until then even when the window puts another one in its place.
 
 #include <QAbstractListModel>
-#include <string>
-#include <vector>
+#include <QHash>
+#include <memory>
 
 #include "logbook/Clogbook.h"
 
@@ -13,14 +16,23 @@ class DiveListModel : public QAbstractListModel {
     Q_OBJECT
 public:
     using QAbstractListModel::QAbstractListModel;
+    ~DiveListModel() override;
 
-    // Empties the list, then appends one item per dive of `lb` (nullptr: none).
+    // Empties the list, then shows one item per dive of `lb` (nullptr: none).
     void rebuild(const Clogbook* lb);
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : int(texts_.size());
-    }
+    // Keeps the item of `row` at the text it shows now, whatever happens to its dive.
+    void freeze(int row);
+    // Takes the logbook that is being replaced; it lives until the next rebuild.
+    void keep_until_rebuild(std::unique_ptr<Clogbook> replaced);
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::vector<std::string> texts_;
+    QString text_of(int row) const;
+
+    const Clogbook* logbook_ = nullptr;
+    int rows_ = 0;
+    QHash<int, QString> frozen_;
+    std::unique_ptr<Clogbook> replaced_;
 };

@@ -13,6 +13,7 @@
 #include "mainwindow/TMainForm.h"
 #include "mainwindow/TTipo.h"
 #include "mainwindow/Tatt.h"
+#include "mainwindow/dive_list_model.h"
 
 namespace {
 
@@ -26,7 +27,10 @@ void TMainForm::connect_editor() {
     auto on_change = [this](auto* field, void (TMainForm::*handler)()) {
         connect(field, &std::remove_pointer_t<decltype(field)>::changedByUser, this, [this, handler] {
             run_reporting_errors([&] {
-                if (ha_immersioni()) (this->*handler)();
+                if (!ha_immersioni()) return;
+                // The dive's list item keeps its text until the next rebuild.
+                model_->freeze(int(logbook_->corrente));
+                (this->*handler)();
             });
         });
     };

@@ -7,6 +7,9 @@
 #include "logbook/count_peek.h"
 #include "logbook/merge.h"
 #include "mainwindow/TMainForm.h"
+#include "mainwindow/dive_list_model.h"
+
+#include <utility>
 
 namespace {
 
@@ -14,8 +17,9 @@ std::filesystem::path as_path(const QString& s) { return std::filesystem::path(s
 
 }  // namespace
 
+// The list shows the old logbook until its next rebuild, so it keeps it until then.
 void TMainForm::sostituisci(std::unique_ptr<Clogbook> nuovo) {
-    logbook_ = std::move(nuovo);
+    model_->keep_until_rebuild(std::exchange(logbook_, std::move(nuovo)));
     emit currentDiveChanged();
 }
 

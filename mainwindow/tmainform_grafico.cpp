@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <cstring>
 
 #include "framework/codec.h"
 #include "framework/decimal_separator.h"
@@ -36,6 +37,15 @@ void TMainForm::build_grafico() {
     figura->setCursor(Qt::UpArrowCursor);
     figura->setAccessibleName("Profilo dell'immersione");
     figura->onPaint = [this](Canvas& canvas) { graficoEnter(canvas); };
+    figura->onPainted = [this] { grafico_dipinto(); };
+    // The picture changes with the prepared dive (Prepara_Grafico forgets it), the
+    // size, and the maximum depth and decimal separator that each paint reads anew.
+    figura->pictureKey = [this] {
+        const double prof = dive_del_grafico().prof;
+        std::string key(sizeof prof, '\0');
+        std::memcpy(key.data(), &prof, sizeof prof);
+        return key + system_decimal_separator();
+    };
     figura->onMouseMove = [this](int x, int y) { run_reporting_errors([&] { figuraMouseMove(x, y); }); };
     layout->addWidget(figura);
 
@@ -53,7 +63,12 @@ void TMainForm::build_grafico() {
     grafico->installEventFilter(this);
 }
 
+const Timmersione& TMainForm::dive_del_grafico() const {
+    return imm_grafico < logbook_->num_imm ? logbook_->immersioni[imm_grafico] : no_dive;
+}
+
 void TMainForm::Prepara_Grafico() {
+    figura->forget_picture();
     imm_grafico = logbook_->corrente;
     const Timmersione& dive = ha_immersioni() ? logbook_->attuale() : no_dive;
     decode_profile(dive, profilo_grafico);
@@ -72,15 +87,17 @@ void TMainForm::graficoShow() {
 }
 
 void TMainForm::graficoEnter(Canvas& canvas) {
-    const int h = figura->height();
-    if (indicatore->height() != h) indicatore->resize(indicatore->width(), h);
-
-    const Timmersione& dive = imm_grafico < logbook_->num_imm ? logbook_->immersioni[imm_grafico] : no_dive;
-    const char separator = system_decimal_separator();
-    const GraphScales scales = draw_profile_graph(canvas, figura->width(), h, profilo_grafico, dive.prof, separator);
+    const GraphScales scales = draw_profile_graph(canvas, figura->width(), figura->height(), profilo_grafico,
+                                                  dive_del_grafico().prof, system_decimal_separator());
     X15 = scales.x15;
     Y2 = scales.y2;
+}
 
+void TMainForm::grafico_dipinto() {
+    const int h = figura->height();
+    if (indicatore->height() != h) indicatore->resize(indicatore->width(), h);
+    const Timmersione& dive = dive_del_grafico();
+    const char separator = system_decimal_separator();
     const auto panels =
         graph_panel_texts({testo_tempo, testo_prof, dive.prof, testo_media, testo_consumo, dive.nimm}, separator);
     for (int i = 0; i < int(panels.size()); ++i) StatusBar1->panel(i)->setText(decode_1252(panels[size_t(i)]));

@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "export/file_size_limit.h"
+#include "logbook/byte_writer.h"
 #include "logbook_files.h"
 #include "support/import_writers.h"
 
@@ -60,4 +61,46 @@ TEST(NativeFile, FailedSaveKeepsThePreviousFile) {
     EXPECT_THROW(sample_logbook(1).Scrivi(dir / "no-such-folder" / "x.qvl"), CannotCreateFile);
     Clogbook(0).Scrivi(target);
     EXPECT_EQ(read_bytes(target).size(), 40u) << "a successful save replaces the file whole";
+}
+
+// Numbers and strings cut across the buffer's edge, and a string longer than the
+// whole buffer, reach the file as one unbroken run of bytes.
+TEST(NativeFile, PiecesThroughASmallBufferMakeTheSameBytes) {
+    TempDir dir;
+    {
+        AtomicFile file(dir / "x");
+        ByteWriter w(file, 9);
+        w.u32(0x04030201);
+        w.f64(1.0);
+        w.bytes("abc");
+        w.bytes(std::string(20, 'z'));
+        w.i32(-2);
+        w.flush();
+        file.commit();
+    }
+    EXPECT_EQ(read_bytes(dir / "x"), "\x01\x02\x03\x04"s + "\0\0\0\0\0\0\xf0\x3f"s + "abc" + std::string(20, 'z') +
+                                         "\xfe\xff\xff\xff"s);
+}
+
+// A logbook of several buffers' worth: read back whole, and a write that fails after the
+// first pieces went out still leaves the previous file and no temporary.
+TEST(NativeFile, LogbookLargerThanTheBufferBackWholeOrNotAtAll) {
+    TempDir dir;
+    Clogbook big = sample_logbook(3000);
+    big.corrente = 1;
+    big.set_profilo(std::string(3 << 20, '\x7f'));
+    const auto target = dir / "big.qvl";
+    big.Scrivi(target);
+    size_t size = 40 + 160 * 3000;
+    for (const Timmersione& d : big.immersioni)
+        size += d.lung_posto + d.lung_punto + d.lung_altro + d.lung_compagni + d.lung_commenti + d.lung_profilo;
+    EXPECT_EQ(read_bytes(target).size(), size);
+    EXPECT_EQ(read_file(target).immersioni, Clogbook(big).immersioni);
+    const std::string before = read_bytes(target);
+    {
+        FileSizeLimit limit(before.size() - 1);
+        EXPECT_THROW(big.Scrivi(target), StreamWriteError);
+    }
+    EXPECT_EQ(read_bytes(target), before);
+    EXPECT_EQ(dir.entry_count(), 1u) << "a temporary was left";
 }

@@ -21,13 +21,18 @@ TEST(Ordina, AscendingUnsignedKeysEqualOnesInReverseNoneLost) {
             log.set_orario(int32_t(rng() % 2), int32_t(rng() % 2));
             log.set_posto(std::to_string(log.corrente));
         }
-        log.Ordina();
-        // Strictly descending positions among equal keys also mean that no dive is
-        // there twice, so none is lost.
-        for (uint32_t i = 1; i < n; ++i) {
-            const Timmersione &before = log.immersioni[i - 1], &d = log.immersioni[i];
-            EXPECT_TRUE(key(before) < key(d) || (key(before) == key(d) && std::stoi(before.posto) > std::stoi(d.posto)))
-                << "size " << n << ", position " << i;
+        // The second sort finds the logbook in order and turns the equal dives round
+        // again. Strictly monotonic positions among equal keys also mean that no dive
+        // is there twice, so none is lost.
+        for (int pass = 0; pass < 2; ++pass) {
+            log.Ordina();
+            for (uint32_t i = 1; i < n; ++i) {
+                const Timmersione &before = log.immersioni[i - 1], &d = log.immersioni[i];
+                const int a = std::stoi(before.posto), b = std::stoi(d.posto);
+                EXPECT_TRUE(key(before) < key(d) || (key(before) == key(d) && (pass == 0 ? a > b : a < b)))
+                    << "size " << n << ", position " << i << ", pass " << pass;
+                EXPECT_EQ(d.nimm, int32_t(i + 1));
+            }
         }
     }
 }

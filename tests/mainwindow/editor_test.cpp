@@ -67,6 +67,23 @@ private slots:
         QCOMPARE(form->ListBox1->selectionModel()->selectedIndexes(), QModelIndexList{form->ListBox1->currentIndex()});
     }
 
+    // An item keeps its text until the list is rebuilt, whatever the editor writes into
+    // its dive meanwhile; typing in the list finds an item by its start.
+    void itemsKeepTheirTextUntilTheNextRebuild() {
+        Clogbook lb = dives_on({1, 2, 3});
+        lb.corrente = 2;
+        lb.set_profilo("\x01");
+        load(lb);
+        show_active();
+        click_item(1);
+        retype(form->posto, "Elba");
+        QCOMPARE(items(), (QStringList{" 1 - 1", " 2 - 2", "* 3 - 3"}));
+        click_item(0);
+        QCOMPARE(items(), (QStringList{" 1 - 1", " 2 - Elba", "* 3 - 3"}));
+        QTest::keyClick(form->ListBox1, '*');
+        QCOMPARE(form->logbook().corrente, 2u);
+    }
+
     // An error box or another program takes the focus; a click into the list then
     // focuses it only as the window comes back, and that is an entry too.
     void clickIntoTheListOfAnInactiveWindowEntersIt() {

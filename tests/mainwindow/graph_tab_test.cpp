@@ -1,4 +1,6 @@
+#include <QScreen>
 #include <cmath>
+#include <utility>
 
 #include "form_fixture.h"
 #include "profile_bytes.h"
@@ -64,6 +66,33 @@ private slots:
         for (int i = 0; i < 2; ++i) QTest::keyClick(form->focusWidget(), Qt::Key_Down);
         QCOMPARE(form->imm_grafico, 1u);
         QCOMPARE(form->ListBox1->currentIndex().row(), 1);
+    }
+
+    // What the window shows of the graph, the marker included.
+    QImage shown_graph() const {
+        const QRect area(form->figura->mapTo(form.get(), QPoint()), form->figura->size());
+        return form->screen()->grabWindow(form->winId()).toImage().copy(area);
+    }
+
+    // Marker moves repaint strips from the kept picture; the screen then holds what a
+    // whole paint of the graph puts there, also after the window changes size.
+    void keptPictureShowsWhatAWholePaintDraws() {
+        Clogbook lb(1);
+        lb.set_computer(30);
+        lb.set_profilo(profile_bytes(realistic_dive(600, 31.0)));
+        lb.set_prof(31.0);
+        load(lb);
+        double_click(0);
+        for (QSize size : {form->size(), form->size() + QSize(130, 70)}) {
+            form->resize(size);
+            QCoreApplication::processEvents();
+            for (int x : {40, 300, 41, 500}) move_mouse(x);
+            const QImage kept = shown_graph();
+            const auto key = std::exchange(form->figura->pictureKey, nullptr);
+            form->figura->repaint();
+            QCOMPARE(shown_graph(), kept);
+            form->figura->pictureKey = key;
+        }
     }
 
     void filesThatCannotBeDrawnStillPaint() {
