@@ -90,6 +90,11 @@ int PainterCanvas::textHeight(const std::string&) {
     return painter_->fontMetrics().height();
 }
 
+int PainterCanvas::textWidth(const std::string& text) {
+    use_font();
+    return painter_->fontMetrics().horizontalAdvance(shown_text(text));
+}
+
 void PainterCanvas::setPenColour(Rgb colour) {
     pen_changed_ = pen_changed_ || colour != pen_colour_;
     pen_colour_ = colour;

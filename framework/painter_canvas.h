@@ -30,6 +30,7 @@ public:
     void lineTo(int x, int y) override;
     void textOut(int x, int y, const std::string& text) override;
     int textHeight(const std::string& text) override;
+    int textWidth(const std::string& text) override;
 
     void setPenColour(Rgb colour) override;
     void setPenWidth(int pixels) override;

@@ -48,18 +48,21 @@ DataTrakDive datatrak_dive(int i) {
     return d;
 }
 
-// A dive for the drawing target: its texts, a profile of `groups` 7-byte groups
-// descending and coming back, and trailing bytes from which the numbers are taken.
-std::string drawing_seed(int groups, char model_byte) {
-    std::string bytes = "Elba\\ Anna\r\nPaolo\\ buona visibilit\xe0\\ ";
+// A dive for the drawing and export targets: its five texts, a profile of `groups`
+// 7-byte groups descending and coming back, and trailing bytes from which the
+// numbers are taken (all of one value: 1 and 127 pick unusual reals, 2 ordinary ones).
+std::string dive_seed(int groups, char number_byte) {
+    std::string bytes = "Elba\\ Secca\\ foto\\ Anna\r\nPaolo\\ buona visibilit\xe0\\ ";
     bytes.append(22, '\x11');
-    for (int g = 0; g < groups; ++g)
+    for (int g = 0; g < groups; ++g) {
         for (int s = 0; s < 3; ++s) {
             const int step = 3 * g + s;
             bytes += static_cast<char>(std::min(step, 3 * groups - step) * 2);
             bytes += static_cast<char>(step % 9 == 0 ? 0x45 : 0x00);
         }
-    bytes.append(48, model_byte);
+        bytes += '\x07';
+    }
+    bytes.append(200, number_byte);
     return bytes;
 }
 
@@ -98,14 +101,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path root = argv[1];
-    for (const char* target : {"leggi", "leggi_v10", "leggi_datatrak", "uddf_import", "draw"})
+    for (const char* target : {"leggi", "leggi_v10", "leggi_datatrak"}) std::filesystem::create_directories(root / target);
+    for (const char* target : {"graph", "page", "long_profile", "export"}) {
         std::filesystem::create_directories(root / target);
+        for (int groups : {0, 1, 20, 700})
+            for (char number_byte : {'\x01', '\x02', '\x7f'})
+                std::ofstream(root / target / ("dive-" + std::to_string(groups) + "-" + std::to_string(number_byte)),
+                              std::ios::binary)
+                    << dive_seed(groups, number_byte);
+    }
+    std::filesystem::create_directories(root / "uddf_import");
     for (std::size_t i = 0; i < std::size(uddf_seeds); ++i)
         std::ofstream(root / "uddf_import" / ("seed-" + std::to_string(i) + ".uddf"), std::ios::binary) << uddf_seeds[i];
-    for (int groups : {0, 1, 20, 700}) {
-        std::ofstream(root / "draw" / ("dive-" + std::to_string(groups)), std::ios::binary) << drawing_seed(groups, '\x01');
-        std::ofstream(root / "draw" / ("max-" + std::to_string(groups)), std::ios::binary) << drawing_seed(groups, '\x7f');
-    }
     for (uint32_t n : {0u, 1u, 3u}) {
         const std::string name = "dives-" + std::to_string(n);
         sample(n).Scrivi(root / "leggi" / (name + ".qvl"));

@@ -1,8 +1,16 @@
 #include "printing/page_tables.h"
 
+#include <cmath>
 #include <iterator>
 
+#include "framework/core/number_text.h"
+
 namespace {
+
+std::string within(double value, double least, double most, char sep) {
+    if (!std::isfinite(value) || value < least || value > most) return {};
+    return format_general(value, sep);
+}
 
 template <std::size_t N>
 std::string entry(const char* const (&table)[N], int32_t index) {
@@ -27,3 +35,9 @@ std::string testo_muta(int32_t muta) {
                                         "Umida      ", "SemiStagna ", "Stagna     "};
     return entry(texts, muta);
 }
+
+std::string testo_profondita(double metres, char sep) { return within(metres, 0.0, 1000.0, sep); }
+
+std::string testo_temperatura(double celsius, char sep) { return within(celsius, -100.0, 100.0, sep); }
+
+std::string testo_bar(double bar, char sep) { return within(bar, 0.0, 1000.0, sep); }

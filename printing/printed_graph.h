@@ -10,9 +10,8 @@
 #include "printing/page_metrics.h"
 #include "profile/profile_decoder.h"
 
-// A profile without samples leaves the box empty. A maximum depth that gives no
-// scale (not finite, -2 m or less) leaves out the depth grid, the curve and the
-// mean line; a grid denser than the box's pixels is left out.
+// A profile without samples leaves the box empty. The depth scale and the grids follow
+// the screen graph's rules, so the page draws the same curve as the screen.
 void draw_printed_graph(Canvas& canvas, const PageMetrics& m, const Timmersione& dive,
                         const DecodedProfile& profile, char decimal_separator);
 

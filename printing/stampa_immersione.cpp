@@ -31,7 +31,6 @@ void description(Canvas& canvas, const PageMetrics& m, const Timmersione& d, cha
     auto at = [&](int row, int column, const std::string& text) {
         canvas.textOut(column_left(m, column), static_cast<int>(row_top(m, row, row_offset(row))), text);
     };
-    auto real = [sep](double v) { return format_general(v, sep); };
 
     at(1, 0, "N\xB0 Immersione: " + unsigned_text(d.nimm));
     at(1, 1, "Data: " + whole(d.giorno) + "/" + whole(d.mese) + "/" + whole(d.anno));
@@ -39,12 +38,12 @@ void description(Canvas& canvas, const PageMetrics& m, const Timmersione& d, cha
     at(1, 3, "Durata: " + whole(d.ora_dur) + ":" + whole(d.min_dur));
     at(3, 0, "Posto: " + d.posto);
     at(4, 0, "Punto: " + d.punto);
-    at(5, 0, "Prof. Max: " + real(d.prof) + " mt");
-    at(5, 1, "T\xB0 Acqua Min: " + real(d.t_acqua) + "\xB0");
-    at(5, 2, "T\xB0 Aria: " + real(d.t_aria) + "\xB0");
+    at(5, 0, "Prof. Max: " + testo_profondita(d.prof, sep) + " mt");
+    at(5, 1, "T\xB0 Acqua Min: " + testo_temperatura(d.t_acqua, sep) + "\xB0");
+    at(5, 2, "T\xB0 Aria: " + testo_temperatura(d.t_aria, sep) + "\xB0");
     at(6, 0, "Int.Sup.: " + whole(d.ora_int) + ":" + whole(d.min_int));
     at(6, 1, "Bombola: " + whole(d.lbomb) + " l");
-    at(6, 2, "Bar Usati: " + real(d.bar) + " bar");
+    at(6, 2, "Bar Usati: " + testo_bar(d.bar, sep) + " bar");
     at(7, 0, "Altitudine: " + testo_altitudine(d.alt));
     at(7, 1, "Cond.Meteo: " + testo_meteo(d.meteo));
     at(7, 2, "Muta: " + testo_muta(d.muta));

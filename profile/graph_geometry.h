@@ -8,11 +8,8 @@
 #include <cstddef>
 
 #include "framework/core/pixel.h"
+#include "profile/graph_axes.h"
 #include "profile/profile_decoder.h"
-
-// Up to this many samples every sample is drawn on its own; longer profiles are drawn
-// a bounded number of segments per pixel column.
-inline constexpr std::size_t exact_sample_limit = 2047;
 
 struct GraphGeometry {
     GraphGeometry(int canvas_width, int canvas_height, const DecodedProfile& profile, double prof);
@@ -21,10 +18,7 @@ struct GraphGeometry {
     double plot_width;   // W - 50
     double plot_height;  // H - 80
     std::size_t n;       // samples
-    // Metres at the frame's bottom edge: the dive's maximum depth plus 2 m. A maximum
-    // depth that gives no scale (NaN, infinite, -2 m or less) yields to the deepest
-    // sample, so the curve still shows.
-    double bottom_metres;
+    double bottom_metres;  // at the frame's bottom edge
 
     int sample_x(std::size_t t) const { return to_pixel(plot_width / static_cast<double>(n) * static_cast<double>(t)); }
     int depth_y(double metres) const { return to_pixel(metres * plot_height / bottom_metres); }
@@ -33,4 +27,7 @@ struct GraphGeometry {
     double x15() const;
     // Pixels per 2 metres.
     double y2() const { return plot_height / bottom_metres * 2.0; }
+
+    // The plot frame and where its grid labels stand.
+    PlotBox box() const;
 };

@@ -10,11 +10,6 @@
 void draw_alarm_lanes(Canvas& canvas, const GraphGeometry& g, const DecodedProfile& profile);
 void draw_lane_labels(Canvas& canvas, const GraphGeometry& g);
 
-// Vertical lines every 5 minutes labelled in minutes; horizontal lines every 2 metres
-// labelled in metres. Never more lines than the plot has pixel columns or rows.
-void draw_time_grid(Canvas& canvas, const GraphGeometry& g);
-void draw_depth_grid(Canvas& canvas, const GraphGeometry& g, char decimal_separator);
-
 // The depth curve from the surface at the top-left corner to sample N - 1, purple
 // where the left sample carries an alarm other than TX, red elsewhere. Returns the
 // width of the pen it ended with.

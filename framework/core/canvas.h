@@ -44,6 +44,8 @@ public:
     // Text in the current font, its top-left corner at (x, y).
     virtual void textOut(int x, int y, const std::string& text) = 0;
     virtual int textHeight(const std::string& text) = 0;
+    // How far the text reaches right of its x.
+    virtual int textWidth(const std::string& text) = 0;
 
     virtual void setPenColour(Rgb colour) = 0;
     virtual void setPenWidth(int pixels) = 0;

@@ -1,7 +1,8 @@
 #pragma once
 
 // A canvas that draws nothing and records every operation with the pen and font in
-// force, for tests that check exact coordinates and for the drawing fuzz target.
+// force, for tests that check exact coordinates and for the drawing fuzz targets
+// (which, for speed, may keep only the texts and count the rest).
 
 #include <string>
 #include <vector>
@@ -34,8 +35,9 @@ public:
         Font font;
     };
 
-    // textHeight answers this for every text.
-    explicit RecordingCanvas(int text_height = 10) : text_height_(text_height) {}
+    // textHeight answers this for every text; textWidth half of it a character.
+    explicit RecordingCanvas(int text_height = 10, bool texts_only = false)
+        : text_height_(text_height), texts_only_(texts_only) {}
 
     void fillBackground(int left, int top, int right, int bottom) override {
         record(Kind::fill_background, left, top, right, bottom);
@@ -57,6 +59,7 @@ public:
         record(Kind::text, x, y, x, y, text);
     }
     int textHeight(const std::string&) override { return text_height_; }
+    int textWidth(const std::string& text) override { return static_cast<int>(text.size()) * text_height_ / 2; }
 
     void setPenColour(Rgb colour) override { pen_.colour = colour; }
     void setPenWidth(int pixels) override { pen_.width = pixels; }
@@ -66,6 +69,8 @@ public:
     void setFontBold(bool bold) override { font_.bold = bold; }
 
     const std::vector<Op>& ops() const { return ops_; }
+    // Every operation, recorded or not.
+    std::size_t count() const { return count_; }
     // The operations of one kind, in drawing order.
     std::vector<Op> of(Kind kind) const {
         std::vector<Op> found;
@@ -73,14 +78,20 @@ public:
             if (op.kind == kind) found.push_back(op);
         return found;
     }
-    void clear() { ops_.clear(); }
+    void clear() {
+        ops_.clear();
+        count_ = 0;
+    }
 
 private:
     void record(Kind kind, int x1, int y1, int x2, int y2, const std::string& text = {}) {
-        ops_.push_back(Op{kind, x1, y1, x2, y2, text, pen_, font_});
+        ++count_;
+        if (!texts_only_ || kind == Kind::text) ops_.push_back(Op{kind, x1, y1, x2, y2, text, pen_, font_});
     }
 
     int text_height_;
+    bool texts_only_;
+    std::size_t count_ = 0;
     int x_ = 0, y_ = 0;
     Pen pen_;
     Font font_;

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "framework/core/recording_canvas.h"
 #include "printing/page_tables.h"
@@ -61,6 +62,26 @@ TEST(PageTables, IndexesOutsideATablePrintNothing) {
         EXPECT_EQ(testo_altitudine(alt) + testo_meteo(other) + testo_muta(other), "") << alt;
 }
 
+// The page prints the stored reals it can; one that cannot be real prints as an empty
+// field, as an index outside a table does.
+TEST(DivePage, ValuesThatCannotBeRealPrintEmpty) {
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const auto fields = [](double prof, double t_acqua, double t_aria, double bar) {
+        PrintedPage page(300);
+        page.clear();
+        Timmersione dive;
+        std::tie(dive.prof, dive.t_acqua, dive.t_aria, dive.bar) = std::tie(prof, t_acqua, t_aria, bar);
+        page.print(300, dive);
+        return page.text("Prof. Max").text + "|" + page.text("T\xB0 Acqua").text + "|" + page.text("T\xB0 Aria").text +
+               "|" + page.text("Bar Usati").text;
+    };
+    EXPECT_EQ(fields(nan, inf, 1e300, -inf), "Prof. Max:  mt|T\xB0 Acqua Min: \xB0|T\xB0 Aria: \xB0|Bar Usati:  bar");
+    EXPECT_EQ(fields(-0.5, -100.5, 100.01, 1000.5), fields(nan, nan, nan, nan));
+    EXPECT_EQ(fields(0.0, -100.0, 100.0, 1000.0),
+              "Prof. Max: 0 mt|T\xB0 Acqua Min: -100\xB0|T\xB0 Aria: 100\xB0|Bar Usati: 1000 bar");
+    EXPECT_EQ(fields(1000.0, -0.0, 12.5, 0.0), "Prof. Max: 1000 mt|T\xB0 Acqua Min: 0\xB0|T\xB0 Aria: 12.5\xB0|Bar Usati: 0 bar");
+}
+
 TEST(DivePage, CommentsFollowTheBuddiesAndEachPageStartsAfresh) {
     PrintedPage page(300, {64, 64, 64});
     EXPECT_EQ(std::pair(page.text(" Anna").y1, page.text("Commenti: ").y1), std::pair(886, 936));  // rows 12 and 13
@@ -74,15 +95,14 @@ TEST(DivePage, CommentsFollowTheBuddiesAndEachPageStartsAfresh) {
     EXPECT_EQ(box(PrintedPage(300)), box(page));
 }
 
-TEST(PrintedGraph, MaximumDepthsWithoutAScaleDrawNoCurveAndEnd) {
+TEST(PrintedGraph, EveryMaximumDepthDrawsTheCurveWithinInt) {
     const double inf = std::numeric_limits<double>::infinity();
     for (double prof : {std::numeric_limits<double>::quiet_NaN(), inf, -inf, -2.0, 1e300, -1.9999999999}) {
         const PrintedPage page(600, std::vector<unsigned>(40, 640), prof);
         EXPECT_NE(page.text("Prof. Media").text, "");
         for (const Op& op : page.ops()) EXPECT_LE(std::max(std::abs(op.y1), std::abs(op.y2)), 1'000'000) << prof;
-        // No scale, no curve; 1e300 m is a scale, but a grid denser than the box is left out.
-        EXPECT_EQ(page.lines_in(colours::red).empty(), !std::isfinite(prof) || prof <= -2.0) << prof;
-        EXPECT_EQ(page.text("2").text, "") << prof;
+        EXPECT_FALSE(page.lines_in(colours::red).empty()) << prof;
+        EXPECT_FALSE(page.lines_in(colours::green).empty()) << prof;
     }
     const std::pair<double, int> pixels[] = {{12.9, 12}, {-12.9, -12}, {1e300, 1'000'000}, {-inf, -1'000'000},
                                              {std::numeric_limits<double>::quiet_NaN(), 0}};
@@ -90,7 +110,7 @@ TEST(PrintedGraph, MaximumDepthsWithoutAScaleDrawNoCurveAndEnd) {
 }
 
 // A grid line every fifteen samples, none on the right edge; a very long profile draws
-// no more lines than the box is wide.
+// no more lines than the box is wide, and no more grid lines than 2,047 samples would.
 TEST(PrintedGraph, TimeGridAndVeryLongCurveStayWithinTheBox) {
     const std::pair<std::size_t, std::vector<int>> cases[] = {{15, {}}, {16, {4087}}, {45, {1757, 3042}}};
     for (const auto& [n, xs] : cases) EXPECT_EQ(PrintedPage(600, std::vector<unsigned>(n, 64)).time_lines(), xs) << n;
@@ -107,5 +127,5 @@ TEST(PrintedGraph, TimeGridAndVeryLongCurveStayWithinTheBox) {
     EXPECT_EQ(std::pair(top->y2, bottom->y2), std::pair(4084, to_pixel(2042 / 102.0 * 100.0 + 4084)));
     EXPECT_EQ(std::pair(red[0].x1, red[0].y1), std::pair(472, 4084));
     EXPECT_EQ(red.back().x2, to_pixel(3856.0 / 3'000'000 * 2'999'999 + 472));
-    EXPECT_TRUE(page.time_lines().empty()) << "200,000 grid lines would fill the box";
+    EXPECT_EQ(page.time_lines().size(), 199'999u / 1728) << "in hours, not 200,000 grid lines";
 }
