@@ -5,34 +5,32 @@
 #include <cstdio>
 
 #include "export/dive_texts.h"
+#include "logbook/real_values.h"
 
 namespace uddf {
 
 namespace {
 
-std::optional<double> entro(double v, double minimo, double massimo) {
-    if (!std::isfinite(v) || v < minimo || v > massimo) return std::nullopt;
-    return v;
-}
+std::optional<double> se_reale(bool reale, double v) { return reale ? std::optional(v) : std::nullopt; }
 
 }  // namespace
 
-std::optional<double> profondita_m(double metri) { return entro(metri, 0, 1000); }
+std::optional<double> profondita_m(double metri) { return se_reale(real_depth(metri), metri); }
 
 std::optional<double> temperatura_k(double celsius) {
     if (celsius == 0) return std::nullopt;
-    const auto c = entro(celsius, -100, 100);
+    const auto c = se_reale(real_temperature(celsius), celsius);
     return c ? std::optional(*c + 273.15) : std::nullopt;
 }
 
 std::optional<double> durata_s(int32_t ore, int32_t min) {
-    const auto s = entro(double(minuti(ore, min)) * 60, 0, 7 * 24 * 3600);
-    return s;
+    const double s = double(minuti(ore, min)) * 60;
+    return se_reale(within_real(s, 0, 7 * 24 * 3600), s);
 }
 
 std::optional<double> calo_pressione_pa(double bar) {
     if (bar == 0) return std::nullopt;
-    const auto b = entro(bar, 0, 1000);
+    const auto b = se_reale(real_pressure(bar), bar);
     return b ? std::optional(*b * 1e5) : std::nullopt;
 }
 

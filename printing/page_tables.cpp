@@ -4,13 +4,11 @@
 #include <iterator>
 
 #include "framework/core/number_text.h"
+#include "logbook/real_values.h"
 
 namespace {
 
-std::string within(double value, double least, double most, char sep) {
-    if (!std::isfinite(value) || value < least || value > most) return {};
-    return format_general(value, sep);
-}
+std::string if_real(bool real, double value, char sep) { return real ? format_general(value, sep) : std::string(); }
 
 template <std::size_t N>
 std::string entry(const char* const (&table)[N], int32_t index) {
@@ -36,8 +34,8 @@ std::string testo_muta(int32_t muta) {
     return entry(texts, muta);
 }
 
-std::string testo_profondita(double metres, char sep) { return within(metres, 0.0, 1000.0, sep); }
+std::string testo_profondita(double metres, char sep) { return if_real(real_depth(metres), metres, sep); }
 
-std::string testo_temperatura(double celsius, char sep) { return within(celsius, -100.0, 100.0, sep); }
+std::string testo_temperatura(double celsius, char sep) { return if_real(real_temperature(celsius), celsius, sep); }
 
-std::string testo_bar(double bar, char sep) { return within(bar, 0.0, 1000.0, sep); }
+std::string testo_bar(double bar, char sep) { return if_real(real_pressure(bar), bar, sep); }
