@@ -45,6 +45,7 @@ int avvia(const QStringList& arguments) {
         FStat = new TFStat(MainForm);
         MainForm->show();
         if (!command.logbook.isEmpty()) apri_all_avvio(*MainForm, command.logbook);
+        MainForm->forget_history();
         rc = QApplication::exec();
         delete MainForm;
         MainForm = nullptr;

@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <iterator>
 
@@ -21,6 +22,11 @@ void prefer_huge_pages(void* start, size_t bytes) {
 #endif
 }
 }  // namespace
+
+uint64_t DiveId::next() {
+    static std::atomic<uint64_t> last{0};
+    return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
 
 Clogbook::Clogbook(uint32_t n) : num_imm(n) {
     immersioni.reserve(n);

@@ -13,6 +13,18 @@
 #include <string_view>
 #include <vector>
 
+// Which dive a record is while the program runs: a copy of a record is the same dive,
+// a record made anew is a new one. It lets a change be found again after the sort has
+// moved its dive. It is no part of the record's value (never saved, and records that
+// differ only in it compare equal), so the defaulted comparison ignores it.
+struct DiveId {
+    uint64_t value = next();
+    bool operator==(const DiveId&) const { return true; }
+
+private:
+    static uint64_t next();
+};
+
 struct Timmersione {
     int32_t alt = 0;     // altitude class 0..3, -1 none
     int32_t meteo = 0;   // weather 0..5, -1 none
@@ -45,6 +57,7 @@ struct Timmersione {
     std::string compagni;
     std::string commenti;
     std::string profilo;  // raw profile bytes, every 0 stored as 255
+    DiveId id{};
 
     bool operator==(const Timmersione&) const = default;
 };

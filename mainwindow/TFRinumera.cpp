@@ -7,7 +7,6 @@
 #include "framework/accessible_names.h"
 #include "framework/error_box.h"
 #include "framework/spin_field.h"
-#include "logbook/dive_set.h"
 #include "mainwindow/TMainForm.h"
 #include "mainwindow/ok_button.h"
 
@@ -38,7 +37,7 @@ void TFRinumera::BitBtn1Click() {
     // Enter leaves the focus in the field: it shows the number used all the same.
     numera->settle();
     const auto first = int32_t(numera->value());
-    if (renumber_from(MainForm->logbook(), first)) MainForm->Aggiorna_Indice();
+    MainForm->rinumera(first);
     hide();
 }
 

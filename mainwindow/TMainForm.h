@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "logbook/Clogbook.h"
+#include "logbook/undo_history.h"
 #include "profile/profile_decoder.h"
 
 class QAction;
@@ -99,6 +100,7 @@ public:
 
     QAction *Nuovo1{}, *Carica1{}, *ConvertidaQuorvel101{}, *ConvertidaDataTrak1{}, *Merge1{}, *Salva1{}, *SalvaCome1{}, *Exit1{};
     QAction *ImportadaUDDF1{}, *EsportainUDDF1{}, *EsportainCSV1{};
+    QAction *Annulla1{}, *Ripeti1{};
     QAction *Inserisci1{}, *Cancella1{}, *Stampa2{}, *Rinumera1{}, *Statistiche1{}, *About1{};
 
     // Operations.
@@ -128,10 +130,15 @@ public:
     void carica_file(const QString& path);
     void converti_datatrak_file(const QString& path);
     void importa_uddf_file(const QString& path);
+    // Take back the newest change to the logbook, or do again the last one taken back.
+    void Annulla1Click();
+    void Ripeti1Click();
     void Inserisci1Click();
     void Cancella1Click();
     void Stampa2Click();
     void Rinumera1Click();
+    // Numbers the dives from `primo` in date order, as one step that can be taken back.
+    void rinumera(int32_t primo);
     void Statistiche1Click();
     void About1Click();
     void ListBox1Click();
@@ -160,6 +167,12 @@ public:
     void puntoChange();
     void compagniChange();
     void commentiChange();
+    // Around a change the user makes to `field` of the current dive (the flag dialogs'
+    // too), so that it can be taken back. Keystrokes into one field form one step.
+    void before_dive_change(DiveField field, bool keystroke);
+    void after_dive_change();
+    // The logbook named when the program starts is where its history starts.
+    void forget_history() { history_.clear(); }
     void b_tipoClick();
     void b_attClick();
     bool PageControl1Changing();
@@ -207,18 +220,24 @@ private:
     const Timmersione& dive_del_grafico() const;
     // Shows "Dati dell'immersione" / "Data e Luogo" without running the tab-change step.
     void ritorna_ai_dati();
-    // Puts `nuovo` in place of the open logbook.
-    void sostituisci(std::unique_ptr<Clogbook> nuovo);
+    // Puts `nuovo` in place of the open logbook; the command `passo` can be taken back.
+    void sostituisci(std::unique_ptr<Clogbook> nuovo, const char* passo);
     // An import in place of the logbook, untitled, and the save dialog at once.
-    void importato(std::unique_ptr<Clogbook> nuovo);
+    void importato(std::unique_ptr<Clogbook> nuovo, const char* passo);
     // Reads `path` into a fresh logbook of the peeked count; the open one changes
     // only when the whole read has succeeded.
     using Reader = void (Clogbook::*)(const std::filesystem::path&);
     std::unique_ptr<Clogbook> leggi_nuovo(const QString& path, uint32_t (*peek)(const std::filesystem::path&),
                                           Reader reader);
-    void carica_con(uint32_t (*peek)(const std::filesystem::path&), Reader reader);
-    void carica_da(const QString& path, uint32_t (*peek)(const std::filesystem::path&), Reader reader);
+    void carica_con(uint32_t (*peek)(const std::filesystem::path&), Reader reader, const char* passo);
+    void carica_da(const QString& path, uint32_t (*peek)(const std::filesystem::path&), Reader reader,
+                   const char* passo);
+    // An undo or a redo, then every window shows the logbook as it now is.
+    void ripercorri(void (UndoHistory::*verso)(UndoHistory::OpenLogbook));
+    void aggiorna_voci_annulla();
     std::unique_ptr<Clogbook> logbook_;
+    UndoHistory history_;
+    uint64_t dive_in_editor_ = 0;  // the identity of the dive the editor shows
     std::unique_ptr<FileDialogs> dialogs_;
     std::unique_ptr<YesNoQuestion> question_;
     std::unique_ptr<PrintDialog> print_dialog_;  // Qt's, made at the first job unless a test set one

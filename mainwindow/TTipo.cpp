@@ -20,7 +20,7 @@ RadioGroup* group(QWidget* parent, const char* name, const QString& caption, con
 
 }  // namespace
 
-TTipo::TTipo(QWidget* parent) : FlagDialog("Tipo di Immersione", parent) {
+TTipo::TTipo(QWidget* parent) : FlagDialog("Tipo di Immersione", DiveField::tipo, parent) {
     setFixedSize(248, 195);
     move(455, 151);
     RadioGroup1 = group(this, "RadioGroup1", "Gas", {"Aria", "Nitrox", "SCR"}, 0, 0, 89);
@@ -30,7 +30,7 @@ TTipo::TTipo(QWidget* parent) : FlagDialog("Tipo di Immersione", parent) {
     BitBtn1 = ok_button(this, 83, 118);
     connect(BitBtn1, &QPushButton::clicked, this, &TTipo::BitBtn1Click);
     for (RadioGroup* g : {RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4})
-        connect(g, &RadioGroup::itemIndexChanged, this, &TTipo::cambiato);
+        connect(g, &RadioGroup::itemIndexChanged, this, [this] { cambiato(); });
 }
 
 TypeChoice TTipo::scelta() const {
@@ -52,6 +52,6 @@ bool TTipo::salva() { return store_type(MainForm->logbook(), scelta()); }
 void TTipo::FormShow() { ricarica(); }
 
 void TTipo::FormClose() {
-    salva();
+    salva_passo();
     MainForm->ListBox1Click();
 }

@@ -10,7 +10,7 @@
 
 Tatt* att = nullptr;
 
-Tatt::Tatt(QWidget* parent) : FlagDialog("Attività nell'immersione", parent) {
+Tatt::Tatt(QWidget* parent) : FlagDialog("Attività nell'immersione", DiveField::attivita, parent) {
     setFixedSize(258, 289);
     move(569, 308);
     // Two columns of six, in the order of the activity bits.
@@ -21,7 +21,7 @@ Tatt::Tatt(QWidget* parent) : FlagDialog("Attività nell'immersione", parent) {
         CheckBox[i] = new QCheckBox(captions[i], this);
         CheckBox[i]->setObjectName(QString("CheckBox%1").arg(i + 1));
         CheckBox[i]->setGeometry(i < 6 ? 0 : 128, 24 * (i % 6), 121, 17);
-        connect(CheckBox[i], &QCheckBox::toggled, this, &Tatt::cambiato);
+        connect(CheckBox[i], &QCheckBox::toggled, this, [this] { cambiato(); });
     }
     Label1 = new QLabel("Altro", this);
     Label1->setObjectName("Label1");
@@ -30,7 +30,7 @@ Tatt::Tatt(QWidget* parent) : FlagDialog("Attività nell'immersione", parent) {
     altro->setObjectName("altro");
     altro->setGeometry(0, 160, 247, 21);
     name_after_caption(Label1, altro);
-    connect(altro, &TextField::changedByUser, this, &Tatt::cambiato);
+    connect(altro, &TextField::changedByUser, this, [this] { cambiato(true); });
     BitBtn1 = ok_button(this, 86, 194);
     connect(BitBtn1, &QPushButton::clicked, this, &Tatt::BitBtn1Click);
 }
@@ -61,6 +61,6 @@ void Tatt::FormShow() {
 }
 
 void Tatt::FormClose() {
-    salva();
+    salva_passo();
     MainForm->ListBox1Click();
 }

@@ -10,18 +10,11 @@ void DiveListModel::rebuild(const Clogbook* lb) {
     logbook_ = lb;
     rows_ = lb ? int(lb->num_imm) : 0;
     frozen_.clear();
-    replaced_.reset();
     endResetModel();
 }
 
 void DiveListModel::freeze(int row) {
     if (row >= 0 && row < rows_ && !frozen_.contains(row)) frozen_.insert(row, text_of(row));
-}
-
-void DiveListModel::keep_until_rebuild(std::unique_ptr<Clogbook> replaced) {
-    // Only the logbook the list shows needs keeping; one replaced before any rebuild
-    // was never shown.
-    if (replaced.get() == logbook_) replaced_ = std::move(replaced);
 }
 
 QString DiveListModel::text_of(int row) const {

@@ -3,12 +3,11 @@
 // The dive list's items. An item's text is made from its dive when the view asks for
 // it, so a rebuild costs nothing per dive. The list still behaves as a list of items
 // filled at the rebuild: a dive changed in place keeps its old text until the next
-// rebuild (the window calls freeze() before it changes a dive), and the logbook shown
-// stays alive until then even when the window puts another one in its place.
+// rebuild (the window calls freeze() before it changes a dive). The logbook shown must
+// outlive the next rebuild; a replaced one is kept by the undo history.
 
 #include <QAbstractListModel>
 #include <QHash>
-#include <memory>
 
 #include "logbook/Clogbook.h"
 
@@ -22,8 +21,6 @@ public:
     void rebuild(const Clogbook* lb);
     // Keeps the item of `row` at the text it shows now, whatever happens to its dive.
     void freeze(int row);
-    // Takes the logbook that is being replaced; it lives until the next rebuild.
-    void keep_until_rebuild(std::unique_ptr<Clogbook> replaced);
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
     QVariant data(const QModelIndex& index, int role) const override;
@@ -34,5 +31,4 @@ private:
     const Clogbook* logbook_ = nullptr;
     int rows_ = 0;
     QHash<int, QString> frozen_;
-    std::unique_ptr<Clogbook> replaced_;
 };

@@ -24,35 +24,37 @@ int32_t whole_value(const SpinField* f) { return int32_t(std::trunc(f->value()))
 void TMainForm::connect_editor() {
     // The user's changes only; an error a handler raises goes to the error box here,
     // before it could cross Qt's signal code.
-    auto on_change = [this](auto* field, void (TMainForm::*handler)()) {
-        connect(field, &std::remove_pointer_t<decltype(field)>::changedByUser, this, [this, handler] {
+    auto on_change = [this](auto* field, DiveField which, void (TMainForm::*handler)()) {
+        connect(field, &std::remove_pointer_t<decltype(field)>::changedByUser, this, [this, which, handler] {
             run_reporting_errors([&] {
                 if (!ha_immersioni()) return;
                 // The dive's list item keeps its text until the next rebuild.
                 model_->freeze(int(logbook_->corrente));
+                before_dive_change(which, true);
                 (this->*handler)();
+                after_dive_change();
             });
         });
     };
-    on_change(Data, &TMainForm::DataChange);
-    on_change(ora_imm, &TMainForm::ora_immChange);
-    on_change(min_imm, &TMainForm::min_immChange);
-    on_change(ora_int, &TMainForm::ora_intChange);
-    on_change(min_int, &TMainForm::min_intChange);
-    on_change(ora_dur, &TMainForm::ora_durChange);
-    on_change(min_dur, &TMainForm::min_durChange);
-    on_change(lbomb, &TMainForm::lbombChange);
-    on_change(bar, &TMainForm::barChange);
-    on_change(prof, &TMainForm::profChange);
-    on_change(t_acqua, &TMainForm::t_acquaChange);
-    on_change(t_aria, &TMainForm::t_ariaChange);
-    on_change(muta, &TMainForm::mutaChange);
-    on_change(alt, &TMainForm::altChange);
-    on_change(meteo, &TMainForm::meteoChange);
-    on_change(posto, &TMainForm::postoChange);
-    on_change(punto, &TMainForm::puntoChange);
-    on_change(compagni, &TMainForm::compagniChange);
-    on_change(commenti, &TMainForm::commentiChange);
+    on_change(Data, DiveField::data, &TMainForm::DataChange);
+    on_change(ora_imm, DiveField::ora_imm, &TMainForm::ora_immChange);
+    on_change(min_imm, DiveField::min_imm, &TMainForm::min_immChange);
+    on_change(ora_int, DiveField::ora_int, &TMainForm::ora_intChange);
+    on_change(min_int, DiveField::min_int, &TMainForm::min_intChange);
+    on_change(ora_dur, DiveField::ora_dur, &TMainForm::ora_durChange);
+    on_change(min_dur, DiveField::min_dur, &TMainForm::min_durChange);
+    on_change(lbomb, DiveField::lbomb, &TMainForm::lbombChange);
+    on_change(bar, DiveField::bar, &TMainForm::barChange);
+    on_change(prof, DiveField::prof, &TMainForm::profChange);
+    on_change(t_acqua, DiveField::t_acqua, &TMainForm::t_acquaChange);
+    on_change(t_aria, DiveField::t_aria, &TMainForm::t_ariaChange);
+    on_change(muta, DiveField::muta, &TMainForm::mutaChange);
+    on_change(alt, DiveField::alt, &TMainForm::altChange);
+    on_change(meteo, DiveField::meteo, &TMainForm::meteoChange);
+    on_change(posto, DiveField::posto, &TMainForm::postoChange);
+    on_change(punto, DiveField::punto, &TMainForm::puntoChange);
+    on_change(compagni, DiveField::compagni, &TMainForm::compagniChange);
+    on_change(commenti, DiveField::commenti, &TMainForm::commentiChange);
     connect(b_tipo, &QToolButton::clicked, this, &TMainForm::b_tipoClick);
     connect(b_att, &QToolButton::clicked, this, &TMainForm::b_attClick);
 }

@@ -14,6 +14,9 @@ void TMainForm::Aggiorna_Dati_Form(uint32_t i) {
     emit currentDiveChanged();
     if (i >= logbook_->num_imm) return;
     const Timmersione& d = logbook_->immersioni[i];
+    // Keystrokes form one step only while the editor stays on their dive.
+    if (d.id.value != dive_in_editor_) history_.close_edit();
+    dive_in_editor_ = d.id.value;
     nimm->fill(d.nimm);
     giorno_testo = QString::number(d.giorno);
     mese_testo = QString::number(d.mese);

@@ -2,7 +2,8 @@
 
 #include "mainwindow/TMainForm.h"
 
-FlagDialog::FlagDialog(const QString& caption, QWidget* parent) : SecondaryDialog(caption, parent) {
+FlagDialog::FlagDialog(const QString& caption, DiveField field, QWidget* parent)
+    : SecondaryDialog(caption, parent), field_(field) {
     if (MainForm)
         connect(MainForm, &TMainForm::currentDiveChanged, this, [this] {
             if (isVisible()) ricarica();
@@ -21,8 +22,15 @@ void FlagDialog::ricarica() {
     caricando_ = false;
 }
 
-void FlagDialog::cambiato() {
-    if (caricando_ || !salva()) return;
+bool FlagDialog::salva_passo(bool keystroke) {
+    MainForm->before_dive_change(field_, keystroke);
+    const bool saved = salva();
+    MainForm->after_dive_change();
+    return saved;
+}
+
+void FlagDialog::cambiato(bool keystroke) {
+    if (caricando_ || !salva_passo(keystroke)) return;
     // The editor's memos show the new flags.
     MainForm->Aggiorna_Dati_Form(MainForm->logbook().corrente);
 }

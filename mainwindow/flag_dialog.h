@@ -5,11 +5,13 @@
 // logbook changes; with no dive their controls are disabled. Each change the user makes
 // goes into that dive at once, and closing (by OK, Enter, the close box or the system's
 // close) writes the whole dialog once more, which clears the bits it does not show.
-// There is no cancel: Esc closes the way the close box does.
+// There is no cancel: Esc closes the way the close box does. Every change that alters the
+// dive is a step that "Annulla" takes back; the keystrokes typed into a text form one.
 
 #include <QCloseEvent>
 #include <QShowEvent>
 
+#include "logbook/dive_field.h"
 #include "mainwindow/secondary_window.h"
 
 struct Timmersione;
@@ -17,7 +19,8 @@ struct Timmersione;
 class FlagDialog : public SecondaryDialog {
     Q_OBJECT
 public:
-    FlagDialog(const QString& caption, QWidget* parent = nullptr);
+    // `field`: what the dialog writes into the dive.
+    FlagDialog(const QString& caption, DiveField field, QWidget* parent = nullptr);
 
     virtual void FormShow() = 0;
     virtual void FormClose() = 0;
@@ -33,7 +36,9 @@ protected:
     // Loads the current dive; what this sets in the controls writes nothing.
     void ricarica();
     // Connected to every control's change: the user's changes go into the dive at once.
-    void cambiato();
+    void cambiato(bool keystroke = false);
+    // salva() as one step the user can take back.
+    bool salva_passo(bool keystroke = false);
 
     void showEvent(QShowEvent* event) override {
         if (!event->spontaneous()) FormShow();
@@ -47,4 +52,5 @@ protected:
 
 private:
     bool caricando_ = false;
+    DiveField field_;
 };

@@ -5,6 +5,7 @@
 #include "export/uddf_import.h"
 #include "framework/dialogs.h"
 #include "logbook/count_peek.h"
+#include "logbook/dive_set.h"
 #include "logbook/merge.h"
 #include "mainwindow/TMainForm.h"
 #include "mainwindow/dive_list_model.h"
@@ -17,9 +18,9 @@ std::filesystem::path as_path(const QString& s) { return std::filesystem::path(s
 
 }  // namespace
 
-// The list shows the old logbook until its next rebuild, so it keeps it until then.
-void TMainForm::sostituisci(std::unique_ptr<Clogbook> nuovo) {
-    model_->keep_until_rebuild(std::exchange(logbook_, std::move(nuovo)));
+// The history keeps the old logbook, which the list shows until its next rebuild.
+void TMainForm::sostituisci(std::unique_ptr<Clogbook> nuovo, const char* passo) {
+    history_.replaced(std::exchange(logbook_, std::move(nuovo)), nomefile.toStdU16String(), passo);
     emit currentDiveChanged();
 }
 
@@ -33,28 +34,33 @@ std::unique_ptr<Clogbook> TMainForm::leggi_nuovo(const QString& path,
 
 void TMainForm::Nuovo1Click() {
     ritorna_ai_dati();
-    sostituisci(std::make_unique<Clogbook>(0));
+    // The empty logbook with its first dive, as one step.
+    sostituisci(with_dive_appended(Clogbook(0)), "Nuovo");
     nomefile = "untitled.qvl";
-    Inserisci1Click();
+    Aggiorna_Indice();
+    Aggiorna_Dati_Form(0);
 }
 
-void TMainForm::carica_con(uint32_t (*peek)(const std::filesystem::path&), Reader reader) {
+void TMainForm::carica_con(uint32_t (*peek)(const std::filesystem::path&), Reader reader, const char* passo) {
     ritorna_ai_dati();
-    if (const auto path = dialogs_->apri(1, "*.qvl")) carica_da(*path, peek, reader);
+    if (const auto path = dialogs_->apri(1, "*.qvl")) carica_da(*path, peek, reader, passo);
 }
 
-void TMainForm::carica_da(const QString& path, uint32_t (*peek)(const std::filesystem::path&), Reader reader) {
+void TMainForm::carica_da(const QString& path, uint32_t (*peek)(const std::filesystem::path&), Reader reader,
+                          const char* passo) {
     ritorna_ai_dati();
-    sostituisci(leggi_nuovo(path, peek, reader));
+    sostituisci(leggi_nuovo(path, peek, reader), passo);
     nomefile = path;
     Aggiorna_Indice();
 }
 
-void TMainForm::Carica1Click() { carica_con(peek_native_count, &Clogbook::Leggi); }
+void TMainForm::Carica1Click() { carica_con(peek_native_count, &Clogbook::Leggi, "Carica"); }
 
-void TMainForm::carica_file(const QString& path) { carica_da(path, peek_native_count, &Clogbook::Leggi); }
+void TMainForm::carica_file(const QString& path) { carica_da(path, peek_native_count, &Clogbook::Leggi, "Carica"); }
 
-void TMainForm::ConvertidaQuorvel101Click() { carica_con(peek_v10_count, &Clogbook::Leggi_V10); }
+void TMainForm::ConvertidaQuorvel101Click() {
+    carica_con(peek_v10_count, &Clogbook::Leggi_V10, "Converti da Quorvel 1.0");
+}
 
 void TMainForm::ConvertidaDataTrak1Click() {
     ritorna_ai_dati();
@@ -63,7 +69,7 @@ void TMainForm::ConvertidaDataTrak1Click() {
 
 void TMainForm::converti_datatrak_file(const QString& path) {
     ritorna_ai_dati();
-    importato(leggi_nuovo(path, peek_datatrak_count, &Clogbook::Leggi_DataTrak));
+    importato(leggi_nuovo(path, peek_datatrak_count, &Clogbook::Leggi_DataTrak), "Converti da DataTrak");
 }
 
 void TMainForm::ImportadaUDDF1Click() {
@@ -73,11 +79,11 @@ void TMainForm::ImportadaUDDF1Click() {
 
 void TMainForm::importa_uddf_file(const QString& path) {
     ritorna_ai_dati();
-    importato(importa_uddf(as_path(path)));
+    importato(importa_uddf(as_path(path)), "Importa da UDDF");
 }
 
-void TMainForm::importato(std::unique_ptr<Clogbook> nuovo) {
-    sostituisci(std::move(nuovo));
+void TMainForm::importato(std::unique_ptr<Clogbook> nuovo, const char* passo) {
+    sostituisci(std::move(nuovo), passo);
     // Until the import is saved it has no file: a plain Save must not overwrite the
     // logbook that was open before.
     nomefile = "untitled.qvl";
@@ -107,7 +113,7 @@ void TMainForm::Merge1Click() {
     const auto path = dialogs_->apri(1, QString());
     if (!path) return;
     const auto altro = leggi_nuovo(*path, peek_native_count, &Clogbook::Leggi);
-    sostituisci(unisci_logbook(*logbook_, *altro, *solo_diverse));
+    sostituisci(unisci_logbook(*logbook_, *altro, *solo_diverse), "Merge");
     const uint32_t k = logbook_->num_imm;
     logbook_->corrente = k == 0 ? 0 : k - 1;
     // The merge stays in use even when the save fails or is cancelled.

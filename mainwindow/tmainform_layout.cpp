@@ -131,7 +131,7 @@ void TMainForm::build_menu() {
         QAction** action;
         const char* name;
         const char* caption;
-        QKeySequence shortcut;
+        QList<QKeySequence> shortcuts;
         void (TMainForm::*handler)();
     };
     auto add_menu = [this](const char* name, const char* caption, std::initializer_list<Item> items) {
@@ -141,7 +141,7 @@ void TMainForm::build_menu() {
         for (const Item& it : items) {
             QAction* a = menu->addAction(it.caption);
             a->setObjectName(it.name);
-            a->setShortcut(it.shortcut);
+            a->setShortcuts(it.shortcuts);
             a->setShortcutContext(Qt::WindowShortcut);
             // Caught here too, so that no exception crosses Qt's signal code.
             connect(a, &QAction::triggered, this, [this, h = it.handler] { run_reporting_errors([&] { (this->*h)(); }); });
@@ -149,27 +149,33 @@ void TMainForm::build_menu() {
         }
     };
     add_menu("File1", "File",
-             {{&Nuovo1, "Nuovo1", "Nuovo", Qt::CTRL | Qt::Key_F1, &TMainForm::Nuovo1Click},
-              {&Carica1, "Carica1", "Carica", Qt::Key_F3, &TMainForm::Carica1Click},
-              {&ConvertidaQuorvel101, "ConvertidaQuorvel101", "Converti da Quorvel 1.0", Qt::CTRL | Qt::Key_F4,
+             {{&Nuovo1, "Nuovo1", "Nuovo", {Qt::CTRL | Qt::Key_F1}, &TMainForm::Nuovo1Click},
+              {&Carica1, "Carica1", "Carica", {Qt::Key_F3}, &TMainForm::Carica1Click},
+              {&ConvertidaQuorvel101, "ConvertidaQuorvel101", "Converti da Quorvel 1.0", {Qt::CTRL | Qt::Key_F4},
                &TMainForm::ConvertidaQuorvel101Click},
-              {&ConvertidaDataTrak1, "ConvertidaDataTrak1", "Converti da DataTrak", Qt::Key_F4,
+              {&ConvertidaDataTrak1, "ConvertidaDataTrak1", "Converti da DataTrak", {Qt::Key_F4},
                &TMainForm::ConvertidaDataTrak1Click},
               {&ImportadaUDDF1, "ImportadaUDDF1", "Importa da UDDF...", {}, &TMainForm::ImportadaUDDF1Click},
-              {&Merge1, "Merge1", "Merge", Qt::SHIFT | Qt::Key_F4, &TMainForm::Merge1Click},
-              {&Salva1, "Salva1", "Salva", Qt::Key_F2, &TMainForm::Salva1Click},
-              {&SalvaCome1, "SalvaCome1", "Salva come", Qt::CTRL | Qt::Key_F2, &TMainForm::SalvaCome1Click},
+              {&Merge1, "Merge1", "Merge", {Qt::SHIFT | Qt::Key_F4}, &TMainForm::Merge1Click},
+              {&Salva1, "Salva1", "Salva", {Qt::Key_F2}, &TMainForm::Salva1Click},
+              {&SalvaCome1, "SalvaCome1", "Salva come", {Qt::CTRL | Qt::Key_F2}, &TMainForm::SalvaCome1Click},
               {&EsportainUDDF1, "EsportainUDDF1", "Esporta in UDDF...", {}, &TMainForm::EsportainUDDF1Click},
               {&EsportainCSV1, "EsportainCSV1", "Esporta in CSV...", {}, &TMainForm::EsportainCSV1Click},
-              {&Exit1, "Exit1", "&Exit", Qt::CTRL | Qt::Key_X, &TMainForm::Exit1Click}});
+              {&Exit1, "Exit1", "&Exit", {Qt::CTRL | Qt::Key_X}, &TMainForm::Exit1Click}});
     menuBar()->findChild<QMenu*>("File1")->insertSeparator(Exit1);
     add_menu("Immersioni1", "Immersioni",
-             {{&Inserisci1, "Inserisci1", "&Inserisci", Qt::SHIFT | Qt::Key_F10, &TMainForm::Inserisci1Click},
-              {&Cancella1, "Cancella1", "Ca&ncella", Qt::CTRL | Qt::Key_F10, &TMainForm::Cancella1Click},
-              {&Stampa2, "Stampa2", "Stam&pa", Qt::CTRL | Qt::Key_P, &TMainForm::Stampa2Click},
-              {&Rinumera1, "Rinumera1", "&Rinumera", Qt::CTRL | Qt::Key_R, &TMainForm::Rinumera1Click},
-              {&Statistiche1, "Statistiche1", "Statistiche", Qt::CTRL | Qt::Key_T, &TMainForm::Statistiche1Click}});
-    add_menu("Help1", "Help", {{&About1, "About1", "A&bout", Qt::Key_F1, &TMainForm::About1Click}});
+             {{&Annulla1, "Annulla1", "Annulla", {Qt::CTRL | Qt::Key_Z}, &TMainForm::Annulla1Click},
+              {&Ripeti1, "Ripeti1", "Ripeti", {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+               &TMainForm::Ripeti1Click},
+              {&Inserisci1, "Inserisci1", "&Inserisci", {Qt::SHIFT | Qt::Key_F10}, &TMainForm::Inserisci1Click},
+              {&Cancella1, "Cancella1", "Ca&ncella", {Qt::CTRL | Qt::Key_F10}, &TMainForm::Cancella1Click},
+              {&Stampa2, "Stampa2", "Stam&pa", {Qt::CTRL | Qt::Key_P}, &TMainForm::Stampa2Click},
+              {&Rinumera1, "Rinumera1", "&Rinumera", {Qt::CTRL | Qt::Key_R}, &TMainForm::Rinumera1Click},
+              {&Statistiche1, "Statistiche1", "Statistiche", {Qt::CTRL | Qt::Key_T}, &TMainForm::Statistiche1Click}});
+    menuBar()->findChild<QMenu*>("Immersioni1")->insertSeparator(Inserisci1);
+    history_.on_change = [this] { aggiorna_voci_annulla(); };
+    aggiorna_voci_annulla();
+    add_menu("Help1", "Help", {{&About1, "About1", "A&bout", {Qt::Key_F1}, &TMainForm::About1Click}});
     menuBar()->setAccessibleName("Menu");
     new MenuShortcutPriority(menuBar());
 }
@@ -193,6 +199,8 @@ void TMainForm::build_status_bar() {
 void TMainForm::connect_focus_tracking() {
     focus_tracking_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (old && old->window() == this && (!now || now->window() != this)) focus_left_from_ = old;
+        // Keystrokes form one step only while the focus stays in their field.
+        history_.close_edit();
         const bool inside = now && PageControl1->isAncestorOf(now);
         if (inside == focus_in_pagecontrol_) return;
         focus_in_pagecontrol_ = inside;

@@ -77,20 +77,31 @@ void TMainForm::FormKeyDown(int key) {
 void TMainForm::Inserisci1Click() {
     ritorna_ai_dati();
     const uint32_t n = logbook_->num_imm;
-    sostituisci(with_dive_appended(*logbook_));
+    sostituisci(with_dive_appended(*logbook_), "Inserisci");
     Aggiorna_Indice();
     Aggiorna_Dati_Form(n);
 }
 
 void TMainForm::Cancella1Click() {
     ritorna_ai_dati();
-    sostituisci(without_dives(*logbook_, selected_positions(*ListBox1->selectionModel(), logbook_->num_imm)));
+    sostituisci(without_dives(*logbook_, selected_positions(*ListBox1->selectionModel(), logbook_->num_imm)),
+                "Cancella");
     Aggiorna_Indice();
 }
 
 void TMainForm::Rinumera1Click() {
     ritorna_ai_dati();
     FRinumera->mostra();
+}
+
+void TMainForm::rinumera(int32_t primo) {
+    history_.before_reorder(*logbook_, "Rinumera");
+    if (!renumber_from(*logbook_, primo)) {
+        history_.discard();
+        return;
+    }
+    history_.commit();
+    Aggiorna_Indice();
 }
 
 void TMainForm::Statistiche1Click() {
