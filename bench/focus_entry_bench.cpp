@@ -3,14 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QListView>
-#include <filesystem>
-#include <unistd.h>
 
 #include "dive_generator.h"
-#include "framework/dialogs.h"
-#include "mainwindow/TMainForm.h"
+#include "loaded_window.h"
 
 namespace {
 
@@ -37,17 +33,6 @@ void unsort(Clogbook& lb, const std::vector<Date>& dates) {
     lb.corrente = uint32_t(dates.size() / 2);
 }
 
-class OneFile : public FileDialogs {
-public:
-    explicit OneFile(QString path) : path_(std::move(path)) {}
-    std::optional<QString> apri(int, const QString&) override { return path_; }
-    std::optional<QString> salva() override { return std::nullopt; }
-    std::optional<QString> esporta(const QString&, const QString&, const QString&) override { return std::nullopt; }
-
-private:
-    QString path_;
-};
-
 struct Window {
     std::unique_ptr<TMainForm> form;
     std::vector<Date> dates;
@@ -59,14 +44,9 @@ Window& window_with(uint32_t n) {
     Window& w = windows[n];
     if (!w.form) {
         const Clogbook lb = make_plausible_logbook(n);
-        const auto path = std::filesystem::temp_directory_path() / ("quorvel_focus_" + std::to_string(getpid()) + ".qvl");
-        lb.Scrivi(path);
-        w.form = std::make_unique<TMainForm>();
-        w.form->set_file_dialogs(std::make_unique<OneFile>(QString::fromStdString(path.string())));
-        w.form->Carica1Click();
+        const auto path = bench_file("quorvel_focus_");
+        w.form = loaded_window(lb, path);
         std::filesystem::remove(path);
-        w.form->show();
-        QApplication::processEvents();
         w.dates = shuffled_dates(lb);
     }
     return w;
@@ -110,10 +90,4 @@ BENCHMARK(BM_ListBox1Enter)->Arg(10000)->Arg(100000)->Unit(benchmark::kMilliseco
 BENCHMARK(BM_ListBox1Enter_sorted)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Ordina_floor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-}
+int main(int argc, char** argv) { return run_benchmarks_with_qt(argc, argv); }

@@ -18,6 +18,7 @@
 #include "framework/core/recording_canvas.h"
 #include "framework/paint_box.h"
 #include "framework/painter_canvas.h"
+#include "loaded_window.h"
 #include "mainwindow/TMainForm.h"
 #include "profile/profile_graph.h"
 #include "support/profile_bytes.h"
@@ -132,10 +133,4 @@ BENCHMARK(BM_marker_move_whole_paint)->Arg(2047)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_graph_paint)->Arg(2047)->Arg(28000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_plain_drawLine)->Arg(2047)->Arg(28000)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-}
+int main(int argc, char** argv) { return run_benchmarks_with_qt(argc, argv); }

@@ -13,6 +13,7 @@
 
 #include "dive_generator.h"
 #include "framework/core/recording_canvas.h"
+#include "loaded_window.h"
 #include "mainwindow/print_job.h"
 
 namespace {
@@ -109,11 +110,4 @@ void BM_Baseline_plain_pdf_same_lines_and_texts(benchmark::State& state) {
 BENCHMARK(BM_Baseline_plain_pdf_same_lines_and_texts)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stampa_1000_dives_with_graph)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return run_benchmarks_with_qt(argc, argv); }

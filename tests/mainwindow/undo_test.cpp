@@ -31,10 +31,12 @@ class UndoTest : public FormFixture {
 
     void undo_key() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier); }
 
-    // Dives on days 4, 1 and 3 of May with all their flags, the first two with a profile.
+    // Dives on days 4, 1 and 3 of May with all their flags and numbers a file may hold
+    // (not base_num + position), the first two with a profile.
     static Clogbook three_dives() {
         Clogbook lb = dives_on({4, 1, 3});
         for (lb.corrente = 0; lb.corrente < 3; ++lb.corrente) {
+            lb.attuale().nimm = 40 - 7 * int32_t(lb.corrente);
             lb.set_tipo(0x54, 1);
             lb.set_attivita(0x22, 0x10);
             lb.set_altro("altro");
@@ -48,19 +50,15 @@ class UndoTest : public FormFixture {
     void random_change(std::mt19937& rng, const QString& other, const QString& download) {
         const uint32_t n = form->logbook().num_imm;
         if (n > 0) show_dive(rng() % n);
-        const QString number = QString::number(rng() % 60);
+        const QString number = QString::number(rng() % 24);
+        QWidget* const fields[] = {form->posto, form->commenti, form->prof->edit(), form->ora_imm->edit()};
         switch (rng() % 12) {
-        case 0: type_into(form->posto, "posto " + number); break;
-        case 1: type_into(form->commenti, "commento " + number); break;
-        case 2: type_into(form->prof->edit(), number); break;
-        case 3: type_into(form->ora_imm->edit(), QString::number(rng() % 24)); break;
-        case 4: {
-            QLineEdit* date = form->Data->edit();
-            date->setFocus();
-            date->setCursorPosition(0);
-            QTest::keyClicks(date, QString::number(10 + rng() % 18));
+        case 0: case 1: case 2: case 3: type_into(fields[rng() % 4], number); break;
+        case 4:
+            form->Data->edit()->setFocus();
+            form->Data->edit()->setCursorPosition(0);
+            QTest::keyClicks(form->Data->edit(), QString::number(10 + rng() % 18));
             break;
-        }
         case 5:
             form->b_tipoClick();
             Tipo->RadioGroup2->findChildren<QRadioButton*>().at(int(rng() % 3))->click();
@@ -89,12 +87,9 @@ class UndoTest : public FormFixture {
             break;
         case 11:
             files->open = {rng() % 2 ? other : download};
-            if (files->open.front() == download) {
-                files->save = {std::nullopt};
-                run(&TMainForm::ConvertidaDataTrak1Click);
-            } else {
-                run(&TMainForm::Carica1Click);
-            }
+            files->save = {std::nullopt};  // the import's save dialog, cancelled
+            if (files->open.front() == download) run(&TMainForm::ConvertidaDataTrak1Click);
+            else run(&TMainForm::Carica1Click), files->save.clear();
             break;
         }
     }
@@ -167,6 +162,13 @@ private slots:
         QCOMPARE(dive(1).punto, std::string());
         type_into(form->posto, "g");  // a new change: nothing left to redo
         QVERIFY(!form->Ripeti1->isEnabled());
+        // The step finds its dive after the sort on entering the list has moved it.
+        run(&TMainForm::ListBox1Enter);
+        QCOMPARE(dive(0).posto, std::string("g"));
+        undo_key();
+        QCOMPARE(form->logbook().corrente, 0u);
+        QCOMPARE(dive(0).posto, std::string("1"));
+        QCOMPARE(form->ListBox1->currentIndex().row(), 0);
         QVERIFY(errors.messages.empty());
     }
 
