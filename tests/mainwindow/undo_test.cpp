@@ -52,7 +52,7 @@ class UndoTest : public FormFixture {
         if (n > 0) show_dive(rng() % n);
         const QString number = QString::number(rng() % 24);
         QWidget* const fields[] = {form->posto, form->commenti, form->prof->edit(), form->ora_imm->edit()};
-        switch (rng() % 12) {
+        switch (rng() % 14) {
         case 0: case 1: case 2: case 3: type_into(fields[rng() % 4], number); break;
         case 4:
             form->Data->edit()->setFocus();
@@ -91,6 +91,8 @@ class UndoTest : public FormFixture {
             if (files->open.front() == download) run(&TMainForm::ConvertidaDataTrak1Click);
             else run(&TMainForm::Carica1Click), files->save.clear();
             break;
+        case 12: form->Annulla1->trigger(); break;  // the history stays a path back to the start
+        case 13: form->Ripeti1->trigger(); break;
         }
     }
 
@@ -105,19 +107,18 @@ private slots:
         downloaded.posto = "Ustica";
         write_bytes(*dir / "dl.log", datatrak_bytes({}, {downloaded, downloaded}));
         show_active();
-        for (unsigned seed = 1; seed <= 6; ++seed) {
+        for (unsigned seed = 1; seed <= 10; ++seed) {
             load(three_dives());
             const std::string original = saved();
             const QString original_name = form->nomefile;
             form->forget_history();
             std::mt19937 rng(seed);
             for (int i = 0; i < 25; ++i) random_change(rng, q(other), q(*dir / "dl.log"));
+            while (form->Ripeti1->isEnabled()) form->Ripeti1->trigger();  // the end of the road
             const std::string changed = saved();
             const QString changed_name = form->nomefile;
             QVERIFY(changed != original);
-            int steps = 0;
-            for (; form->Annulla1->isEnabled(); ++steps) form->Annulla1->trigger();
-            QVERIFY2(steps > 10, qPrintable(QString::number(steps)));
+            while (form->Annulla1->isEnabled()) form->Annulla1->trigger();
             QVERIFY2(saved() == original, qPrintable(QString("seed %1").arg(seed)));
             QCOMPARE(form->nomefile, original_name);
             while (form->Ripeti1->isEnabled()) form->Ripeti1->trigger();
