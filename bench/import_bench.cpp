@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 
 #include "logbook/count_peek.h"
@@ -56,10 +57,14 @@ std::filesystem::path datatrak_file_of(uint32_t n) {
 void BM_Leggi_DataTrak(benchmark::State& state) {
     const uint32_t n = uint32_t(state.range(0));
     const auto path = datatrak_file_of(n);
+    std::unique_ptr<Clogbook> log;
     for (auto _ : state) {
-        Clogbook log(n <= 0xFFFF ? peek_datatrak_count(path) : n);
-        log.Leggi_DataTrak(path);
-        benchmark::DoNotOptimize(log.immersioni.data());
+        state.PauseTiming();
+        log.reset();  // freeing the previous logbook is not part of reading
+        state.ResumeTiming();
+        log = std::make_unique<Clogbook>(n <= 0xFFFF ? peek_datatrak_count(path) : n);
+        log->Leggi_DataTrak(path);
+        benchmark::DoNotOptimize(log->immersioni.data());
     }
 }
 

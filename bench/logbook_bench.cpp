@@ -97,12 +97,9 @@ void BM_LoadSave(benchmark::State& state) {
 
 void BM_ReadWriteAtomic_floor(benchmark::State& state) {
     const auto path = saved_file_of(uint32_t(state.range(0)));
-    const size_t size = std::filesystem::file_size(path);
+    std::string bytes(std::filesystem::file_size(path), '\0');
     for (auto _ : state) {
-        std::string bytes(size, '\0');
-        int fd = ::open(path.c_str(), O_RDONLY);
-        benchmark::DoNotOptimize(::read(fd, bytes.data(), size));
-        ::close(fd);
+        read_plainly_into(bytes, path);
         write_atomically_plainly(bytes);
     }
 }
