@@ -3,6 +3,9 @@
 // file is read only; every field is converted into the record's units here.
 
 #include "logbook/Clogbook.h"
+
+#include <cstring>
+
 #include "logbook/byte_reader.h"
 #include "logbook/datatrak_date.h"
 #include "logbook/datatrak_layout.h"
@@ -46,6 +49,24 @@ void set_bar_da_centesimi(Clogbook& L, int32_t v) { L.set_bar(v * 0.01); }
 // The file's own number, until the next sort or copy renumbers by position.
 void set_nimm_da_file(Clogbook& L, int32_t v) { L.attuale().nimm = Clogbook::wrapping_add(L.base_num, static_cast<uint32_t>(v)); }
 
+// Everything that reads a profile takes 255 for 0, so a stored block never holds a
+// 0 byte. Eight bytes at a time (the compiler leaves a byte loop unvectorised at -O2):
+// the top bit of a byte of `zero` is set exactly where the byte is 0.
+void zeros_to_255(std::string& bytes) {
+    constexpr uint64_t low7 = 0x7F7F7F7F7F7F7F7F, top = 0x8080808080808080;
+    char* p = bytes.data();
+    char* const end = p + bytes.size();
+    for (; end - p >= 8; p += 8) {
+        uint64_t w;
+        std::memcpy(&w, p, 8);
+        const uint64_t zero = ~(((w & low7) + low7) | w) & top;
+        w |= (zero >> 7) * 0xFF;
+        std::memcpy(p, &w, 8);
+    }
+    for (; p < end; ++p)
+        if (*p == 0) *p = char(255);
+}
+
 void read_pair(ByteReader& r, int32_t& a, int32_t& b) {
     a = r.u8();
     b = r.u8();
@@ -87,10 +108,7 @@ void read_dive(Clogbook& L, ByteReader& r) {
     r.skip(6);
     const uint16_t profile_length = r.u16();
     L.set_profilo(r.bytes(profile_length));
-    // Everything that reads a profile takes 255 for 0, so a stored block never
-    // holds a 0 byte.
-    // Written branch-free so that the compiler turns it into vector code.
-    for (char& c : L.attuale().profilo) c = char(uint8_t(c) | uint8_t(-uint8_t(c == 0)));
+    zeros_to_255(L.attuale().profilo);
 }
 
 void read_four(ByteReader& r, int32_t* out) {

@@ -22,20 +22,21 @@ TEST(DataTrakImport, EveryFieldIsConverted) {
         .t_acqua = 1429, .bar = 32765, .tipo_bit = 0xFC, .gas = 3, .att_bit1 = 0x81, .att_bit2 = 0x1F,
         .altro = "Pulizia fondale", .compagni = "Anna\r\nPaolo", .commenti = std::string(255, 'c'),
         .allarmi_bit = 0x39, .allarmi_alto = 0xFF, .nimm = 7, .codice_dt = {0xDE, 0x00, 0xBE, 0xEF}, .computer = 29,
-        .computer_extra = 0xFF, .profilo = "\x00\x12\x00\x80\xff"s};
+        .computer_extra = 0xFF, .profilo = "\x00\x12\x00\x80\xff\x01\x7f\x00\x80\x00\x00\xfe\x00\x01\x00\x00\x00\x12\x00"s};
     const DataTrakHeader header{.seriale = {0x78, 0x56, 0x34, 0xFF}, .seriale2 = {1, 0, 0xFE, 4}};
     const Clogbook log = import_file(datatrak_bytes(header, {full}));
     for (int i = 0; i < 4; ++i) EXPECT_EQ(log.seriale[i], header.seriale[i]);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(log.seriale2[i], header.seriale2[i]);
     const Timmersione e{
         .alt = 1, .meteo = 5, .muta = 3, .lbomb = 15, .nimm = 7, .lung_posto = 14, .lung_punto = 16, .lung_altro = 15,
-        .lung_compagni = 11, .lung_commenti = 255, .lung_profilo = 5, .computer = 29, .computer_extra = 0xFF,
+        .lung_compagni = 11, .lung_commenti = 255, .lung_profilo = 19, .computer = 29, .computer_extra = 0xFF,
         .codice_dt = {0xDE, 0, 0xBE, 0xEF}, .giorno = 29, .mese = 2, .anno = 1996, .ora_imm = 14, .min_imm = 35,
         .ora_int = 1, .min_int = 15, .ora_dur = 0, .min_dur = 59, .tipo_bit = 0xFC, .gas = 3, .att_bit1 = 0x81,
         .att_bit2 = 0x1F, .allarmi_bit = 0x39, .allarmi_alto = 0xFF, .prof = 35 * 0.01, .t_acqua = 1429 * 0.01,
         .t_aria = 2570 * 0.01, .bar = 32765 * 0.01, .posto = "Isola d'Elba \xe8"s, .punto = "Scoglio\0Remaiolo"s,
         .altro = "Pulizia fondale", .compagni = "Anna\r\nPaolo", .commenti = std::string(255, 'c'),
-        .profilo = "\xff\x12\xff\x80\xff"s};  // a profile holds 255 for 0
+        // A profile holds 255 for 0: in whole words and the bytes after them.
+        .profilo = "\xff\x12\xff\x80\xff\x01\x7f\xff\x80\xff\xff\xfe\xff\x01\xff\xff\xff\x12\xff"s};
     EXPECT_EQ(log.immersioni.at(0), e);
 }
 
