@@ -35,7 +35,7 @@ TEST(DataTrakImport, EveryFieldIsConverted) {
         .att_bit2 = 0x1F, .allarmi_bit = 0x39, .allarmi_alto = 0xFF, .prof = 35 * 0.01, .t_acqua = 1429 * 0.01,
         .t_aria = 2570 * 0.01, .bar = 32765 * 0.01, .posto = "Isola d'Elba \xe8"s, .punto = "Scoglio\0Remaiolo"s,
         .altro = "Pulizia fondale", .compagni = "Anna\r\nPaolo", .commenti = std::string(255, 'c'),
-        // A profile holds 255 for 0: in whole words and the bytes after them.
+        // A profile holds 255 for 0: in whole blocks of 16 and the bytes after them.
         .profilo = "\xff\x12\xff\x80\xff\x01\x7f\xff\x80\xff\xff\xfe\xff\x01\xff\xff\xff\x12\xff"s};
     EXPECT_EQ(log.immersioni.at(0), e);
 }
