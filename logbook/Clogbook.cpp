@@ -49,43 +49,6 @@ void Clogbook::Copia_Immersione(const Clogbook& sorgente, uint32_t i) {
 
 void Clogbook::set_nimm(int32_t) { attuale().nimm = numero_in(corrente); }
 
-void Clogbook::set_data(int32_t giorno, int32_t mese, int32_t anno) {
-    Timmersione& d = attuale();
-    d.giorno = giorno;
-    d.mese = mese;
-    d.anno = anno;
-}
-
-void Clogbook::set_orario(int32_t ora, int32_t min) {
-    attuale().ora_imm = ora;
-    attuale().min_imm = min;
-}
-
-void Clogbook::set_intervallo(int32_t ora, int32_t min) {
-    attuale().ora_int = ora;
-    attuale().min_int = min;
-}
-
-void Clogbook::set_durata(int32_t ora, int32_t min) {
-    attuale().ora_dur = ora;
-    attuale().min_dur = min;
-}
-
-void Clogbook::set_tipo(int32_t tipo_bit, int32_t gas) {
-    attuale().tipo_bit = tipo_bit;
-    attuale().gas = gas;
-}
-
-void Clogbook::set_attivita(int32_t att_bit1, int32_t att_bit2) {
-    attuale().att_bit1 = att_bit1;
-    attuale().att_bit2 = att_bit2;
-}
-
-void Clogbook::set_allarmi(int32_t allarmi_bit, int32_t allarmi_alto) {
-    attuale().allarmi_bit = allarmi_bit;
-    attuale().allarmi_alto = allarmi_alto;
-}
-
 namespace {
 void store(std::string& text, uint32_t& length, std::string_view bytes) {
     text.assign(bytes.data(), bytes.size());
@@ -106,10 +69,6 @@ void Clogbook::set_altro(std::string_view b) { store(attuale().altro, attuale().
 void Clogbook::set_compagni(std::string_view b) { store(attuale().compagni, attuale().lung_compagni, b); }
 void Clogbook::set_commenti(std::string_view b) { store(attuale().commenti, attuale().lung_commenti, b); }
 void Clogbook::set_profilo(std::string_view b) { store(attuale().profilo, attuale().lung_profilo, b); }
-
-void Clogbook::set_codice_dt(int32_t b0, int32_t b1, int32_t b2, int32_t b3) {
-    store_four(attuale().codice_dt, b0, b1, b2, b3);
-}
 
 void Clogbook::set_seriale(int32_t b0, int32_t b1, int32_t b2, int32_t b3) { store_four(seriale, b0, b1, b2, b3); }
 void Clogbook::set_seriale2(int32_t b0, int32_t b1, int32_t b2, int32_t b3) { store_four(seriale2, b0, b1, b2, b3); }

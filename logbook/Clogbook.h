@@ -111,14 +111,22 @@ public:
     void set_t_acqua(double v) { attuale().t_acqua = v; }
     void set_t_aria(double v) { attuale().t_aria = v; }
     void set_bar(double v) { attuale().bar = v; }
-    void set_data(int32_t giorno, int32_t mese, int32_t anno);
-    void set_orario(int32_t ora, int32_t min);
-    void set_intervallo(int32_t ora, int32_t min);
-    void set_durata(int32_t ora, int32_t min);
-    void set_tipo(int32_t tipo_bit, int32_t gas);
-    void set_attivita(int32_t att_bit1, int32_t att_bit2);
-    void set_allarmi(int32_t allarmi_bit, int32_t allarmi_alto);
-    void set_codice_dt(int32_t b0, int32_t b1, int32_t b2, int32_t b3);
+    void set_data(int32_t giorno, int32_t mese, int32_t anno) {
+        Timmersione& d = attuale();
+        d.giorno = giorno, d.mese = mese, d.anno = anno;
+    }
+    void set_orario(int32_t ora, int32_t min) { attuale().ora_imm = ora, attuale().min_imm = min; }
+    void set_intervallo(int32_t ora, int32_t min) { attuale().ora_int = ora, attuale().min_int = min; }
+    void set_durata(int32_t ora, int32_t min) { attuale().ora_dur = ora, attuale().min_dur = min; }
+    void set_tipo(int32_t tipo_bit, int32_t gas) { attuale().tipo_bit = tipo_bit, attuale().gas = gas; }
+    void set_attivita(int32_t att_bit1, int32_t att_bit2) { attuale().att_bit1 = att_bit1, attuale().att_bit2 = att_bit2; }
+    void set_allarmi(int32_t allarmi_bit, int32_t allarmi_alto) {
+        attuale().allarmi_bit = allarmi_bit, attuale().allarmi_alto = allarmi_alto;
+    }
+    void set_codice_dt(int32_t b0, int32_t b1, int32_t b2, int32_t b3) {
+        int32_t* c = attuale().codice_dt;
+        c[0] = b0, c[1] = b1, c[2] = b2, c[3] = b3;
+    }
     // The dive number always follows the position; the argument is ignored.
     void set_nimm(int32_t ignored = 0);
     // Strings, from a text or from an exact byte count (zero bytes kept).

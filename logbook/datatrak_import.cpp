@@ -50,19 +50,25 @@ void set_bar_da_centesimi(Clogbook& L, int32_t v) { L.set_bar(v * 0.01); }
 void set_nimm_da_file(Clogbook& L, int32_t v) { L.attuale().nimm = Clogbook::wrapping_add(L.base_num, static_cast<uint32_t>(v)); }
 
 // Everything that reads a profile takes 255 for 0, so a stored block never holds a
-// 0 byte. Sixteen bytes at a time: the compiler leaves a byte loop unvectorised at -O2.
+// 0 byte. Sixteen bytes at a time, the compiler leaving a byte loop unvectorised at
+// -O2; the last sixteen go again, as turning 0 into 255 twice is turning it once.
 void zeros_to_255(std::string& bytes) {
     using Bytes16 = uint8_t __attribute__((vector_size(16)));
-    char* p = bytes.data();
-    char* const end = p + bytes.size();
-    for (; end - p >= 16; p += 16) {
+    const auto sixteen = [](char* p) {
         Bytes16 v;
         std::memcpy(&v, p, 16);
         v |= Bytes16(v == 0);  // a lane of v == 0 is all ones where the byte is 0
         std::memcpy(p, &v, 16);
+    };
+    const size_t n = bytes.size();
+    if (n < 16) {
+        for (char& c : bytes)
+            if (c == 0) c = char(255);
+        return;
     }
-    for (; p < end; ++p)
-        if (*p == 0) *p = char(255);
+    char* const p = bytes.data();
+    for (size_t i = 0; i + 16 <= n; i += 16) sixteen(p + i);
+    sixteen(p + n - 16);
 }
 
 void read_pair(ByteReader& r, int32_t& a, int32_t& b) {
@@ -70,41 +76,46 @@ void read_pair(ByteReader& r, int32_t& a, int32_t& b) {
     b = r.u8();
 }
 
+// The fixed runs of fields are read from spans checked once: within a span of known
+// size the compiler drops the check of every field.
 void read_dive(Clogbook& L, ByteReader& r) {
-    r.skip(2);
-    set_data_da_giorni(L, u24(r));
-    r.skip(1);
-    set_orario_da_minuti(L, raw_value(r));
+    ByteReader head(r.bytes(kDataTrakDiveHead));
+    head.skip(2);
+    set_data_da_giorni(L, u24(head));
+    head.skip(1);
+    set_orario_da_minuti(L, raw_value(head));
     L.set_posto(counted_string(r));
     L.set_punto(counted_string(r));
-    L.set_alt(class_index(r));
-    set_intervallo_da_minuti(L, raw_value(r));
-    L.set_meteo(class_index(r));
-    set_t_aria_da_centesimi(L, raw_value(r));
-    L.set_muta(class_index(r));
-    set_lbomb_da_centesimi(L, raw_value(r));
-    set_prof_da_centimetri(L, raw_value(r));
-    set_durata_da_minuti(L, raw_value(r));
-    set_t_acqua_da_centesimi(L, raw_value(r));
-    set_bar_da_centesimi(L, raw_value(r));
+    ByteReader middle(r.bytes(kDataTrakDiveMiddle));
+    L.set_alt(class_index(middle));
+    set_intervallo_da_minuti(L, raw_value(middle));
+    L.set_meteo(class_index(middle));
+    set_t_aria_da_centesimi(L, raw_value(middle));
+    L.set_muta(class_index(middle));
+    set_lbomb_da_centesimi(L, raw_value(middle));
+    set_prof_da_centimetri(L, raw_value(middle));
+    set_durata_da_minuti(L, raw_value(middle));
+    set_t_acqua_da_centesimi(L, raw_value(middle));
+    set_bar_da_centesimi(L, raw_value(middle));
     int32_t a, b;
-    read_pair(r, a, b);
+    read_pair(middle, a, b);
     L.set_tipo(a, b);
-    read_pair(r, a, b);
+    read_pair(middle, a, b);
     L.set_attivita(a, b);
     L.set_altro(counted_string(r));
     L.set_compagni(counted_string(r));
     L.set_commenti(counted_string(r));
-    read_pair(r, a, b);
+    ByteReader tail(r.bytes(kDataTrakDiveTail));
+    read_pair(tail, a, b);
     L.set_allarmi(a, b);
-    set_nimm_da_file(L, raw_value(r));
+    set_nimm_da_file(L, raw_value(tail));
     int32_t c[4];
-    for (int32_t& v : c) v = r.u8();
+    for (int32_t& v : c) v = tail.u8();
     L.set_codice_dt(c[0], c[1], c[2], c[3]);
-    L.set_computer(r.u8());
-    L.set_computer_extra(r.u8());
-    r.skip(6);
-    const uint16_t profile_length = r.u16();
+    L.set_computer(tail.u8());
+    L.set_computer_extra(tail.u8());
+    tail.skip(6);
+    const uint16_t profile_length = tail.u16();
     L.set_profilo(r.bytes(profile_length));
     zeros_to_255(L.attuale().profilo);
 }

@@ -65,7 +65,10 @@ void Clogbook::Scrivi(const std::filesystem::path& path) const {
     file.commit();
 }
 
-void read_dive_after_prefix(Clogbook& L, ByteReader& r) {
+void read_dive_after_prefix(Clogbook& L, ByteReader& whole) {
+    // The fixed part from a span checked once: within a span of known size the
+    // compiler drops the check of every field.
+    ByteReader r(whole.bytes(kV10FixedDiveSize));
     int32_t giorno = r.i32(), mese = r.i32(), anno = r.i32();
     L.set_data(giorno, mese, anno);
     int32_t ora = r.i32(), min = r.i32();
@@ -96,12 +99,12 @@ void read_dive_after_prefix(Clogbook& L, ByteReader& r) {
     L.set_nimm();
     uint32_t lengths[6];
     for (uint32_t& n : lengths) n = r.u32();
-    L.set_posto(r.bytes(lengths[0]));
-    L.set_punto(r.bytes(lengths[1]));
-    L.set_altro(r.bytes(lengths[2]));
-    L.set_compagni(r.bytes(lengths[3]));
-    L.set_commenti(r.bytes(lengths[4]));
-    L.set_profilo(r.bytes(lengths[5]));
+    L.set_posto(whole.bytes(lengths[0]));
+    L.set_punto(whole.bytes(lengths[1]));
+    L.set_altro(whole.bytes(lengths[2]));
+    L.set_compagni(whole.bytes(lengths[3]));
+    L.set_commenti(whole.bytes(lengths[4]));
+    L.set_profilo(whole.bytes(lengths[5]));
 }
 
 void Clogbook::Leggi(const std::filesystem::path& path) {
@@ -118,11 +121,12 @@ void Clogbook::Leggi(const std::filesystem::path& path) {
     for (int32_t& v : s) v = r.i32();
     set_seriale2(s[0], s[1], s[2], s[3]);
     for (corrente = 0; corrente < num_imm; ++corrente) {
+        ByteReader prefix(r.bytes(kNativeFixedDiveSize - kV10FixedDiveSize));
         int32_t c[4];
-        for (int32_t& v : c) v = r.i32();
+        for (int32_t& v : c) v = prefix.i32();
         set_codice_dt(c[0], c[1], c[2], c[3]);
-        set_computer(r.i32());
-        set_computer_extra(r.i32());
+        set_computer(prefix.i32());
+        set_computer_extra(prefix.i32());
         read_dive_after_prefix(*this, r);
     }
     corrente = 0;

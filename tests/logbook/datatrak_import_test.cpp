@@ -35,9 +35,12 @@ TEST(DataTrakImport, EveryFieldIsConverted) {
         .att_bit2 = 0x1F, .allarmi_bit = 0x39, .allarmi_alto = 0xFF, .prof = 35 * 0.01, .t_acqua = 1429 * 0.01,
         .t_aria = 2570 * 0.01, .bar = 32765 * 0.01, .posto = "Isola d'Elba \xe8"s, .punto = "Scoglio\0Remaiolo"s,
         .altro = "Pulizia fondale", .compagni = "Anna\r\nPaolo", .commenti = std::string(255, 'c'),
-        // A profile holds 255 for 0: in whole blocks of 16 and the bytes after them.
+        // A profile holds 255 for 0: here in two blocks of 16 that overlap.
         .profilo = "\xff\x12\xff\x80\xff\x01\x7f\xff\x80\xff\xff\xfe\xff\x01\xff\xff\xff\x12\xff"s};
     EXPECT_EQ(log.immersioni.at(0), e);
+    DataTrakDive short_profile;
+    short_profile.profilo = "\x00\x07\x00"s;
+    EXPECT_EQ(import_file(datatrak_bytes({}, {short_profile})).immersioni.at(0).profilo, "\xff\x07\xff");
 }
 
 TEST(DataTrakImport, RawValuesOf32766AndAboveReadAsZero) {
