@@ -47,14 +47,7 @@ void Clogbook::Copia_Immersione(const Clogbook& sorgente, uint32_t i) {
     set_nimm();
 }
 
-void Clogbook::set_nimm(int32_t) { attuale().nimm = numero_in(corrente); }
-
 namespace {
-void store(std::string& text, uint32_t& length, std::string_view bytes) {
-    text.assign(bytes.data(), bytes.size());
-    length = static_cast<uint32_t>(bytes.size());
-}
-
 void store_four(int32_t* target, int32_t b0, int32_t b1, int32_t b2, int32_t b3) {
     target[0] = b0;
     target[1] = b1;
@@ -62,13 +55,6 @@ void store_four(int32_t* target, int32_t b0, int32_t b1, int32_t b2, int32_t b3)
     target[3] = b3;
 }
 }  // namespace
-
-void Clogbook::set_posto(std::string_view b) { store(attuale().posto, attuale().lung_posto, b); }
-void Clogbook::set_punto(std::string_view b) { store(attuale().punto, attuale().lung_punto, b); }
-void Clogbook::set_altro(std::string_view b) { store(attuale().altro, attuale().lung_altro, b); }
-void Clogbook::set_compagni(std::string_view b) { store(attuale().compagni, attuale().lung_compagni, b); }
-void Clogbook::set_commenti(std::string_view b) { store(attuale().commenti, attuale().lung_commenti, b); }
-void Clogbook::set_profilo(std::string_view b) { store(attuale().profilo, attuale().lung_profilo, b); }
 
 void Clogbook::set_seriale(int32_t b0, int32_t b1, int32_t b2, int32_t b3) { store_four(seriale, b0, b1, b2, b3); }
 void Clogbook::set_seriale2(int32_t b0, int32_t b1, int32_t b2, int32_t b3) { store_four(seriale2, b0, b1, b2, b3); }

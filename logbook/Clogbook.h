@@ -128,14 +128,14 @@ public:
         c[0] = b0, c[1] = b1, c[2] = b2, c[3] = b3;
     }
     // The dive number always follows the position; the argument is ignored.
-    void set_nimm(int32_t ignored = 0);
+    void set_nimm(int32_t /*ignored*/ = 0) { attuale().nimm = numero_in(corrente); }
     // Strings, from a text or from an exact byte count (zero bytes kept).
-    void set_posto(std::string_view bytes);
-    void set_punto(std::string_view bytes);
-    void set_altro(std::string_view bytes);
-    void set_compagni(std::string_view bytes);
-    void set_commenti(std::string_view bytes);
-    void set_profilo(std::string_view bytes);
+    void set_posto(std::string_view bytes) { store(attuale().posto, attuale().lung_posto, bytes); }
+    void set_punto(std::string_view bytes) { store(attuale().punto, attuale().lung_punto, bytes); }
+    void set_altro(std::string_view bytes) { store(attuale().altro, attuale().lung_altro, bytes); }
+    void set_compagni(std::string_view bytes) { store(attuale().compagni, attuale().lung_compagni, bytes); }
+    void set_commenti(std::string_view bytes) { store(attuale().commenti, attuale().lung_commenti, bytes); }
+    void set_profilo(std::string_view bytes) { store(attuale().profilo, attuale().lung_profilo, bytes); }
 
     // Logbook setters.
     void set_seriale(int32_t b0, int32_t b1, int32_t b2, int32_t b3);
@@ -154,4 +154,10 @@ public:
     void Leggi_DataTrak(const std::filesystem::path& path);
     // A logbook of version 1.0: no header, no dive-computer fields.
     void Leggi_V10(const std::filesystem::path& path);
+
+private:
+    static void store(std::string& text, uint32_t& length, std::string_view bytes) {
+        text.assign(bytes.data(), bytes.size());
+        length = static_cast<uint32_t>(bytes.size());
+    }
 };
