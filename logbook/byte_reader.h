@@ -3,11 +3,12 @@
 // Bounded little-endian reading over bytes held in memory. Every read checks the
 // bytes that remain first, so a damaged file can never be read past its end.
 
+#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
 #include "framework/core/errors.h"
+#include "logbook/little_endian.h"
 
 class ByteReader {
 public:
@@ -28,28 +29,10 @@ public:
         require(1);
         return static_cast<uint8_t>(data_[pos_++]);
     }
-    uint16_t u16() {
-        require(2);
-        const auto* p = reinterpret_cast<const unsigned char*>(data_.data() + pos_);
-        pos_ += 2;
-        return static_cast<uint16_t>(p[0] | (p[1] << 8));
-    }
-    uint32_t u32() {
-        require(4);
-        const auto* p = reinterpret_cast<const unsigned char*>(data_.data() + pos_);
-        pos_ += 4;
-        return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-    }
+    uint16_t u16() { return next<uint16_t>(); }
+    uint32_t u32() { return next<uint32_t>(); }
     int32_t i32() { return static_cast<int32_t>(u32()); }
-    double f64() {
-        require(8);
-        uint64_t bits = 0;
-        for (int i = 7; i >= 0; --i) bits = (bits << 8) | static_cast<unsigned char>(data_[pos_ + i]);
-        pos_ += 8;
-        double d;
-        std::memcpy(&d, &bits, sizeof d);
-        return d;
-    }
+    double f64() { return std::bit_cast<double>(next<uint64_t>()); }
     std::string_view bytes(uint64_t n) {
         require(n);
         const std::string_view s(data_.data() + pos_, n);  // in bounds: no second check
@@ -58,6 +41,14 @@ public:
     }
 
 private:
+    template <class Unsigned>
+    Unsigned next() {
+        require(sizeof(Unsigned));
+        const Unsigned v = load_little_endian<Unsigned>(data_.data() + pos_);
+        pos_ += sizeof(Unsigned);
+        return v;
+    }
+
     std::string_view data_;
     size_t pos_ = 0;
 };

@@ -4,12 +4,14 @@
 // that a large file is never held whole in memory.
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string_view>
 
 #include "logbook/file_io.h"
+#include "logbook/little_endian.h"
 
 class ByteWriter {
 public:
@@ -19,17 +21,9 @@ public:
     ByteWriter(const ByteWriter&) = delete;
     ByteWriter& operator=(const ByteWriter&) = delete;
 
-    void u32(uint32_t v) {
-        char* p = room(4);
-        for (int i = 0; i < 4; ++i) p[i] = char(v >> (8 * i));
-    }
+    void u32(uint32_t v) { store_little_endian(room(4), v); }
     void i32(int32_t v) { u32(static_cast<uint32_t>(v)); }
-    void f64(double d) {
-        uint64_t bits;
-        std::memcpy(&bits, &d, sizeof bits);
-        char* p = room(8);
-        for (int i = 0; i < 8; ++i) p[i] = char(bits >> (8 * i));
-    }
+    void f64(double d) { store_little_endian(room(8), std::bit_cast<uint64_t>(d)); }
     void bytes(std::string_view s) {
         if (s.size() > capacity_ - used_) {
             flush();
