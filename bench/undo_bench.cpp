@@ -31,72 +31,63 @@ void select_half(TMainForm& form) {
     form.ListBox1->selectionModel()->select(half, QItemSelectionModel::ClearAndSelect);
 }
 
-// The place of the middle dive typed anew, taken back as Ctrl+Z does.
-void BM_Annulla_field(benchmark::State& state) {
+// Makes a change and takes it back, timing the one or the other; `prepare` runs untimed
+// before each change.
+template <class Prepare, class Change>
+void change_then_undo(benchmark::State& state, bool time_the_undo, Prepare prepare, Change change) {
     TMainForm& form = window();
-    form.logbook().corrente = 50000;
-    form.ListBox1Click();
-    int typed = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        form.posto->setFocus();
-        form.posto->setText(QString("Elba %1").arg(++typed));
-        form.ListBox1->setFocus();  // closes the step
+        prepare(form);
+        if (!time_the_undo) state.ResumeTiming();
+        change(form);
+        QApplication::processEvents();
+        if (!time_the_undo) state.PauseTiming();
         if (nothing_to_undo(state, form)) break;
-        state.ResumeTiming();
+        if (time_the_undo) state.ResumeTiming();
         form.Annulla1Click();
         QApplication::processEvents();
+        if (!time_the_undo) state.ResumeTiming();
     }
+}
+
+void nothing(TMainForm&) {}
+
+// The place of the middle dive typed anew, taken back as Ctrl+Z does.
+void BM_Annulla_field(benchmark::State& state) {
+    int typed = 0;
+    change_then_undo(
+        state, true,
+        [](TMainForm& form) {
+            form.logbook().corrente = 50000;
+            form.ListBox1Click();
+        },
+        [&](TMainForm& form) {
+            form.posto->setFocus();
+            form.posto->setText(QString("Elba %1").arg(++typed));
+            form.ListBox1->setFocus();  // closes the step
+        });
 }
 
 // A change of the dive-type dialog, as it writes it.
 void BM_Annulla_flag(benchmark::State& state) {
-    TMainForm& form = window();
     int32_t gas = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
+    change_then_undo(state, true, nothing, [&](TMainForm& form) {
         form.before_dive_change(DiveField::tipo, false);
         form.logbook().set_tipo(0x54, ++gas % 3);
         form.after_dive_change();
-        if (nothing_to_undo(state, form)) break;
-        state.ResumeTiming();
-        form.Annulla1Click();
-        QApplication::processEvents();
-    }
+    });
 }
 
-// Delete of every other dive, then its undo; each measured with the other untimed.
+// Delete of every other dive and Load of the same 100,000 dives, each beside its undo.
 void delete_half(benchmark::State& state, bool time_the_undo) {
-    TMainForm& form = window();
-    for (auto _ : state) {
-        state.PauseTiming();
-        select_half(form);
-        if (!time_the_undo) state.ResumeTiming();
-        form.Cancella1Click();
-        QApplication::processEvents();
-        if (time_the_undo) state.ResumeTiming();
-        else state.PauseTiming();
-        form.Annulla1Click();
-        QApplication::processEvents();
-        if (!time_the_undo) state.ResumeTiming();
-    }
+    change_then_undo(state, time_the_undo, select_half, [](TMainForm& form) { form.Cancella1Click(); });
 }
 void BM_Cancella_half(benchmark::State& state) { delete_half(state, false); }
 void BM_Annulla_Cancella_half(benchmark::State& state) { delete_half(state, true); }
 
-// Load of the same 100,000 dives, then its undo.
 void load(benchmark::State& state, bool time_the_undo) {
-    TMainForm& form = window();
-    for (auto _ : state) {
-        if (time_the_undo) state.PauseTiming();
-        form.Carica1Click();
-        QApplication::processEvents();
-        if (time_the_undo) state.ResumeTiming();
-        else state.PauseTiming();
-        form.Annulla1Click();
-        QApplication::processEvents();
-        if (!time_the_undo) state.ResumeTiming();
-    }
+    change_then_undo(state, time_the_undo, nothing, [](TMainForm& form) { form.Carica1Click(); });
 }
 void BM_Carica(benchmark::State& state) { load(state, false); }
 void BM_Annulla_Carica(benchmark::State& state) { load(state, true); }

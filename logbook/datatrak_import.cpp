@@ -29,7 +29,7 @@ int32_t u24(ByteReader& r) {
 // Class fields hold index + 1, so that 0 means "none" (-1 in the record).
 int32_t class_index(ByteReader& r) { return int32_t(r.u8()) - 1; }
 
-inline std::string_view counted_string(ByteReader& r) { return r.bytes(r.u8()); }
+std::string_view counted_string(ByteReader& r) { return r.bytes(r.u8()); }
 
 // The setters from raw DataTrak values. Hundredths are multiplied by 0.01, not
 // divided by 100: the two differ in the last bit, and saved logbooks hold the

@@ -106,9 +106,11 @@ void UndoHistory::commit() {
 }
 
 void UndoHistory::discard() {
-    if (!pending_) return;
-    pending_ = false;
-    edit_open_ = false;
+    if (pending_) drop_newest();
+}
+
+void UndoHistory::drop_newest() {
+    pending_ = edit_open_ = false;
     bytes_ -= done_.back().bytes;
     done_.pop_back();
     changed();
@@ -135,8 +137,7 @@ void UndoHistory::after_field_change(const Clogbook& lb) {
         commit();
         return;
     }
-    pending_ = true;  // an open edit typed back to where it started is no step either
-    discard();
+    drop_newest();  // an open edit typed back to where it started is no step either
 }
 
 void UndoHistory::before_reorder(const Clogbook& lb, std::string name) {

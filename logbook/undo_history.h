@@ -97,6 +97,7 @@ private:
     static size_t bytes_of(const Step& step);
     void push(Step step);
     void move_newest(std::deque<Step>& from, std::deque<Step>& to, OpenLogbook open);
+    void drop_newest();
     void forget_redo();
     void changed() {
         if (on_change) on_change();
